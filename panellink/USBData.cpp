@@ -1,0 +1,405 @@
+#include "USBData.h"
+
+#include <cstring>
+
+using namespace PanelMemoryMap;
+
+namespace {
+constexpr int DeviceSpareByte = 27;   // set to 1 in every element slot of a written page
+constexpr int ZoneSpareByte = 30;     // set to 0 in every zone slot of a written page
+constexpr int SlotsPerPage = PageSize / RecordSize;
+constexpr int EventBufferSize = 3 * PageSize;
+constexpr int EffectsOffset = PageSize;
+constexpr int LogicAreaSize = LogicAreaPages * PageSize;
+}
+
+USBData::USBData(InterfaceRaw *link)
+    : m_link(link)
+{
+}
+
+USBData::~USBData() = default;
+
+void USBData::allocate(Section section, int bytes)
+{
+    m_buffer.assign(size_t(bytes), 0);
+    m_section = section;
+    m_cachedPage = NoPage;
+}
+
+void USBData::release()
+{
+    m_buffer.clear();
+    m_buffer.shrink_to_fit();
+    m_section = Section::None;
+    m_cachedPage = NoPage;
+}
+
+// A page is received into scratch space and copied only when it arrived whole, so
+// a failed read never leaves a half-filled page behind in the cache.
+bool USBData::readInto(quint16 page, quint8 *at)
+{
+    if (!m_link)
+        return false;
+    quint8 scratch[PageSize];
+    if (!m_link->readPage(page, scratch))
+        return false;
+    std::memcpy(at, scratch, PageSize);
+    return true;
+}
+
+bool USBData::writeFrom(quint16 page, const quint8 *at)
+{
+    return m_link && m_link->writePage(page, at);
+}
+
+bool USBData::fetchRecordPage(quint16 page)
+{
+    if (m_cachedPage == page)
+        return true;
+    if (!readInto(page, data()))
+        return false;
+    m_cachedPage = page;
+    return true;
+}
+
+void USBData::prepareWritePage()
+{
+    const bool devices = m_section == Section::DeviceWrite;
+    for (int slot = 0; slot < SlotsPerPage; ++slot) {
+        if (devices)
+            m_buffer[size_t(slot * RecordSize + DeviceSpareByte)] = 1;
+        else
+            m_buffer[size_t(slot * RecordSize + ZoneSpareByte)] = 0;
+    }
+}
+
+bool USBData::moveWritePage(quint16 page)
+{
+    if (m_cachedPage == page)
+        return true;
+    if (!writeFrom(quint16(m_cachedPage), data()))
+        return false;
+    if (m_section == Section::LogicWrite)
+        std::memset(data(), 0, PageSize);
+    else
+        prepareWritePage();
+    m_cachedPage = page;
+    return true;
+}
+
+// ---- elements ---------------------------------------------------------------
+
+bool USBData::beginDeviceRead()
+{
+    allocate(Section::DeviceRead, PageSize);
+    return fetchRecordPage(DeviceFirstPage);
+}
+
+bool USBData::readDevice(int loop, int address, quint8 *record)
+{
+    if (m_section != Section::DeviceRead || !isDevice(loop, address))
+        return false;
+    if (!fetchRecordPage(devicePage(loop, address)))
+        return false;
+    std::memcpy(record, data() + deviceOffset(address), RecordSize);
+    return true;
+}
+
+void USBData::endDeviceRead()
+{
+    release();
+}
+
+bool USBData::beginDeviceWrite()
+{
+    allocate(Section::DeviceWrite, PageSize);
+    prepareWritePage();
+    m_cachedPage = DeviceFirstPage;
+    return true;
+}
+
+bool USBData::writeDevice(int loop, int address, const quint8 *record)
+{
+    if (m_section != Section::DeviceWrite || !isDevice(loop, address))
+        return false;
+    if (!moveWritePage(devicePage(loop, address)))
+        return false;
+    std::memcpy(data() + deviceOffset(address), record, RecordSize);
+    return true;
+}
+
+bool USBData::flushPage()
+{
+    if (m_section != Section::DeviceWrite && m_section != Section::ZoneWrite && m_section != Section::LogicWrite)
+        return false;
+    const bool ok = writeFrom(quint16(m_cachedPage), data());
+    release();
+    return ok;
+}
+
+// ---- zones ------------------------------------------------------------------
+
+bool USBData::beginZoneRead()
+{
+    allocate(Section::ZoneRead, PageSize);
+    return fetchRecordPage(ZoneFirstPage);
+}
+
+bool USBData::readZone(int zone, quint8 *record)
+{
+    if (m_section != Section::ZoneRead || !isZone(zone))
+        return false;
+    if (!fetchRecordPage(zonePage(zone)))
+        return false;
+    std::memcpy(record, data() + zoneOffset(zone), RecordSize);
+    return true;
+}
+
+void USBData::endZoneRead()
+{
+    release();
+}
+
+bool USBData::beginZoneWrite()
+{
+    allocate(Section::ZoneWrite, PageSize);
+    prepareWritePage();
+    m_cachedPage = ZoneFirstPage;
+    return true;
+}
+
+bool USBData::writeZone(int zone, const quint8 *record)
+{
+    if (m_section != Section::ZoneWrite || !isZone(zone))
+        return false;
+    if (!moveWritePage(zonePage(zone)))
+        return false;
+    std::memcpy(data() + zoneOffset(zone), record, RecordSize);
+    return true;
+}
+
+// ---- events -----------------------------------------------------------------
+
+bool USBData::readEventGroup(int group)
+{
+    quint8 scratch[EventBufferSize];
+    const quint16 pages[3] = {quint16(CauseFirstPage + group), quint16(EffectFirstPage + 2 * group),
+                              quint16(EffectFirstPage + 2 * group + 1)};
+    for (int i = 0; i < 3; ++i) {
+        if (!m_link || !m_link->readPage(pages[i], scratch + i * PageSize))
+            return false;
+    }
+    std::memcpy(data(), scratch, EventBufferSize);
+    m_cachedPage = pages[0];
+    return true;
+}
+
+bool USBData::beginEventRead()
+{
+    allocate(Section::EventRead, EventBufferSize);
+    m_eventCounter = 0;
+    m_eventBase = 0;
+    if (readEventGroup(0))
+        return true;
+    // Nothing valid is held: the next record fetches group 0 again.
+    m_eventBase = -EventsPerGroup;
+    return false;
+}
+
+bool USBData::readNextEvent(quint8 *cause, quint8 *effect)
+{
+    if (m_section != Section::EventRead || !isEventSlot(m_eventCounter))
+        return false;
+    if (m_eventCounter == m_eventBase + EventsPerGroup) {
+        if (!readEventGroup(eventGroup(m_eventCounter)))
+            return false;
+        m_eventBase = m_eventCounter;
+    }
+    const int inGroup = m_eventCounter & 31;
+    std::memcpy(cause, data() + CauseSize * inGroup, CauseSize);
+    std::memcpy(effect, data() + EffectsOffset + EffectSize * inGroup, EffectSize);
+    swap16At(effect);
+    ++m_eventCounter;
+    return true;
+}
+
+void USBData::endEventRead()
+{
+    release();
+}
+
+bool USBData::beginEventWrite()
+{
+    allocate(Section::EventWrite, EventBufferSize);
+    m_cachedPage = CauseFirstPage;
+    return true;
+}
+
+bool USBData::writeEventGroup()
+{
+    const int group = m_cachedPage - CauseFirstPage;
+    return writeFrom(quint16(CauseFirstPage + group), data())
+        && writeFrom(quint16(EffectFirstPage + 2 * group), data() + PageSize)
+        && writeFrom(quint16(EffectFirstPage + 2 * group + 1), data() + 2 * PageSize);
+}
+
+bool USBData::writeEvent(int slot, const quint8 *cause, const quint8 *effect)
+{
+    if (m_section != Section::EventWrite || !isEventSlot(slot))
+        return false;
+    const quint16 page = causePage(slot);
+    if (page != m_cachedPage) {
+        if (!writeEventGroup())
+            return false;
+        for (int i = 0; i < EventsPerGroup; ++i) {
+            m_buffer[size_t(CauseSize * i)] = 0;
+            m_buffer[size_t(EffectsOffset + EffectSize * i)] = 0;
+        }
+        m_cachedPage = page;
+    }
+    const int inGroup = slot & 31;
+    std::memcpy(data() + CauseSize * inGroup, cause, CauseSize);
+    quint8 *to = data() + EffectsOffset + EffectSize * inGroup;
+    std::memcpy(to, effect, EffectSize);
+    swap16At(to);
+    return true;
+}
+
+bool USBData::flushEventPages()
+{
+    if (m_section != Section::EventWrite)
+        return false;
+    if (!writeEventGroup())
+        return false;
+    release();
+    return true;
+}
+
+// ---- logic events -------------------------------------------------------------
+
+bool USBData::readLogicArea()
+{
+    allocate(Section::LogicRead, LogicAreaSize);
+    for (int i = 0; i < LogicAreaPages; ++i) {
+        if (!readInto(quint16(LogicTermFirstPage + i), data() + PageSize * i)) {
+            release();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool USBData::readLogicEvent(int event, quint8 *terms, quint8 *header)
+{
+    if (m_section != Section::LogicRead || !isLogicEvent(event))
+        return false;
+    std::memcpy(terms, data() + LogicTermSize * logicTermIndex(event, 0), TermsPerLogicEvent * LogicTermSize);
+    std::memcpy(header, data() + LogicHeaderAreaOffset + LogicHeaderSize * event, LogicHeaderSize);
+    swap16At(header);
+    return true;
+}
+
+void USBData::endLogicRead()
+{
+    release();
+}
+
+bool USBData::beginLogicWrite()
+{
+    allocate(Section::LogicWrite, PageSize);
+    m_cachedPage = LogicTermFirstPage;
+    return true;
+}
+
+bool USBData::writeLogicTerm(int event, int term, const quint8 *record)
+{
+    if (m_section != Section::LogicWrite || !isLogicTerm(event, term))
+        return false;
+    if (!moveWritePage(logicTermPage(event, term)))
+        return false;
+    std::memcpy(data() + logicTermOffset(event, term), record, LogicTermSize);
+    return true;
+}
+
+bool USBData::writeLogicHeader(int event, const quint8 *header)
+{
+    if (m_section != Section::LogicWrite || !isLogicEvent(event))
+        return false;
+    if (!moveWritePage(logicHeaderPage(event)))
+        return false;
+    quint8 *to = data() + logicHeaderOffset(event);
+    std::memcpy(to, header, LogicHeaderSize);
+    swap16At(to);
+    return true;
+}
+
+// ---- page 4 -------------------------------------------------------------------
+
+bool USBData::readOptionsPage()
+{
+    allocate(Section::Options, 2 * PageSize);
+    if (!readInto(OptionsPage, data())) {
+        release();
+        return false;
+    }
+    std::memcpy(data() + PageSize, data(), PageSize);
+    m_cachedPage = OptionsPage;
+    return true;
+}
+
+bool USBData::getOptions(quint8 &address, quint8 &nodeType) const
+{
+    if (m_section != Section::Options)
+        return false;
+    address = m_buffer[0];
+    nodeType = m_buffer[1];
+    return true;
+}
+
+bool USBData::setOptions(quint8 address, quint8 nodeType)
+{
+    if (m_section != Section::Options)
+        return false;
+    m_buffer[0] = address;
+    m_buffer[1] = nodeType;
+    return true;
+}
+
+bool USBData::writeOptionsIfChanged()
+{
+    if (m_section != Section::Options)
+        return false;
+    const bool changed = m_buffer[0] != m_buffer[PageSize] || m_buffer[1] != m_buffer[PageSize + 1];
+    const bool ok = !changed || writeFrom(OptionsPage, data());
+    release();
+    return ok;
+}
+
+// ---- pages 5 and 8 --------------------------------------------------------------
+
+bool USBData::readIdentityPage(quint8 *identity)
+{
+    quint8 page[PageSize];
+    if (!readInto(IdentityPage, page))
+        return false;
+    std::memcpy(identity, page, IdentitySize);
+    return true;
+}
+
+bool USBData::writeIdentityPage(const quint8 *identity)
+{
+    quint8 page[PageSize] = {};
+    std::memcpy(page, identity, IdentitySize);
+    return writeFrom(IdentityPage, page);
+}
+
+bool USBData::readSystemPage(quint8 *page)
+{
+    return readInto(SystemPage, page);
+}
+
+bool USBData::writeSystemPage(const quint8 *page)
+{
+    return writeFrom(SystemPage, page);
+}
