@@ -41,6 +41,7 @@ private slots:
     void oversizeReplyStaysOutOfBufferAndOffTheLink();
     void zeroLengthReply();
     void refusedHeaderWriteSendsNoPayload();
+    void shortPayloadWriteFails();
 };
 
 void TestUSBPort::openFindsAndConfigures()
@@ -260,6 +261,18 @@ void TestUSBPort::refusedHeaderWriteSendsNoPayload()
     QVERIFY(!port.writeFrame(request, 3));
     // Only the refused header went out.
     QCOMPARE(panel.transfers().last().bytes.size(), 0);
+    port.close();
+}
+
+void TestUSBPort::shortPayloadWriteFails()
+{
+    SimPanel &panel = SimPanel::instance();
+    Port port;
+    QVERIFY(port.open());
+    panel.injectFault(ReplyFault::ShortWrite, 0, 2);
+    const quint8 request[3] = {0x01, 0x01, 0xA0};
+    QVERIFY(!port.writeFrame(request, 3));
+    QCOMPARE(panel.transfers().last().result, 2);
     port.close();
 }
 

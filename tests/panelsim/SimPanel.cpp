@@ -415,6 +415,12 @@ int SimPanel::bulkWrite(void *handle, int ep, const char *bytes, int size, int)
     if (m_expectPayload >= 0) {
         // The payload of the request whose header came last, whatever its size.
         m_expectPayload = -1;
+        int cut = 0;
+        if (takeFault(ReplyFault::ShortWrite, m_requestNumber, &cut)) {
+            const int moved = qBound(0, cut, size);
+            recordOut(ep, size, moved, data.left(moved));
+            return moved;
+        }
         recordOut(ep, size, size, data);
         takeRequest(data);
         return size;

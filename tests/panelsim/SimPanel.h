@@ -40,6 +40,7 @@ struct Transfer {
 enum class ReplyFault {
     None,
     WriteFails,         // the request's header write fails (-EIO); nothing is answered
+    ShortWrite,         // the request's payload write moves only `param` bytes; nothing is answered
     NoReply,            // the request is taken, nothing comes back (reads time out)
     ShortHeader,        // the reply header transfer carries only 1 byte
     ShortPayload,       // the header announces the full reply, the payload transfer is cut to `param` bytes
