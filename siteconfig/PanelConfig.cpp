@@ -1,0 +1,557 @@
+#include "PanelConfig.h"
+
+#include "PanelCharsetTable.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned char PositionMask = 0xC0;
+constexpr unsigned char PositionFirst = 0x40;
+constexpr unsigned char PositionMiddle = 0x80;
+constexpr unsigned char PositionLast = 0xC0;
+constexpr unsigned char ModelMask = 0x3F;
+
+void resetSpecialMode(SpecialMode &sm, unsigned char mode)
+{
+    sm.startDay = 1;
+    sm.endDay = 5;
+    sm.startHour = 22;
+    sm.startMinute = 0;
+    sm.endHour = 8;
+    sm.endMinute = 0;
+    sm.startZone = 0;
+    sm.endZone = 99;
+    sm.mode = mode;
+}
+
+// Writes the text cut to maxBytes from byte 1, a NUL, and a second NUL when it
+// still lies inside the field (bytes 1 .. maxBytes + 1).
+void writeText(unsigned char *record, const QString &text, int maxBytes)
+{
+    const QByteArray bytes = PanelCharsetTable::encode(text).left(maxBytes);
+    const int len = int(bytes.size());
+    std::memcpy(record + 1, bytes.constData(), size_t(len));
+    record[1 + len] = 0;
+    if (len + 1 < maxBytes + 1)
+        record[2 + len] = 0;
+}
+
+} // namespace
+
+PanelConfig::PanelConfig()
+{
+    for (int z = 0; z < ZoneCount; ++z)
+        zones[z].number = z;
+    setDefaults();
+}
+
+PanelConfig::~PanelConfig() = default;
+
+void PanelConfig::setDefaults()
+{
+    for (int l = 0; l < LoopCount; ++l) {
+        for (int a = 0; a < AddressCount; ++a) {
+            DeviceRecord &d = devices[l][a];
+            d.loop = static_cast<unsigned char>(l);
+            d.address = static_cast<unsigned char>(a);
+            d.type = 0;
+            d.zone = 0;
+            d.mode = 0;
+            d.flags = 0;
+            d.actionUse = 0;
+            d.eventUse = 0;
+        }
+    }
+    clearEvents();
+    clearLogicEvents();
+    for (int z = 0; z < ZoneCount; ++z) {
+        zones[z].number = z;
+        zones[z].description = QString();
+        zones[z].actionUse = 0;
+        zones[z].eventUse = 0;
+    }
+    ledFromDay = 1;
+    ledToDay = 7;
+    ledFromHour = 22;
+    ledFromMinute = 0;
+    ledToHour = 8;
+    ledToMinute = 0;
+    ledToggling = 0;
+    resetSpecialMode(sensibility, 4);
+    resetSpecialMode(optoheat, 3);
+    resetSpecialMode(dayNight, 2);
+    resetSpecialMode(delayed, 0);
+    delay1 = 60;
+    delay2 = 300;
+    panelFlags = 6;
+    modbusBaudrate = 3;
+    modbusAddress = 0;
+    clearUseFlags();
+}
+
+// ---------------------------------------------------------------- elements
+
+DeviceRecord *PanelConfig::deviceAt(int loop, int address)
+{
+    if (!validLoop(loop) || !validAddress(address))
+        return nullptr;
+    return &devices[loop][address];
+}
+
+const DeviceRecord *PanelConfig::deviceAt(int loop, int address) const
+{
+    if (!validLoop(loop) || !validAddress(address))
+        return nullptr;
+    return &devices[loop][address];
+}
+
+// The addresses of the module holding (loop, address), which must be valid.
+// A module is taken as it is really stored: walking back only over middle and
+// last addresses of the same model to their first address, and forward only
+// over middle and last addresses of that model, never beyond the model's
+// address count nor the end of the loop. Parts that lost their first address
+// form a span of their own, so a removal never touches a neighbouring element.
+PanelConfig::ModuleSpan PanelConfig::moduleSpan(int loop, int address) const
+{
+    const DeviceRecord *line = devices[loop];
+    const DeviceRecord &here = line[address];
+    if (here.type == 0 || here.ext_type < 64)
+        return {address, 1};
+
+    const int model = here.ext_type & ModelMask;
+    const int n = DeviceRecord::moduleAddressCount(model);
+    auto isPartAt = [&](int a, unsigned char position) {
+        return validAddress(a) && line[a].type != 0
+            && (line[a].ext_type & ModelMask) == model
+            && (line[a].ext_type & PositionMask) == position;
+    };
+    auto continues = [&](int a) {   // a + 1 is the next address of the module holding a
+        return (line[a].ext_type & PositionMask) != PositionLast
+            && (isPartAt(a + 1, PositionMiddle) || isPartAt(a + 1, PositionLast));
+    };
+    auto spanFrom = [&](int first) {
+        int last = first;
+        while (last - first + 1 < n && continues(last))
+            ++last;
+        return ModuleSpan{first, last - first + 1};
+    };
+
+    int first = address;
+    while ((line[first].ext_type & PositionMask) >= PositionMiddle
+           && (isPartAt(first - 1, PositionFirst) || isPartAt(first - 1, PositionMiddle)))
+        --first;
+
+    ModuleSpan span = spanFrom(first);
+    if (span.first + span.count <= address) {
+        // The address lies past the end its module can have: it heads a
+        // span of its own.
+        span = spanFrom(address);
+    }
+    return span;
+}
+
+int PanelConfig::insertDevices(DeviceRecord &record, int count, bool overwrite)
+{
+    if (!validLoop(record.loop))
+        return -3;
+    const int start = record.address;
+    if (!validAddress(start))
+        return -2;
+    if (count < 0)
+        count = 0;
+    const int model = record.ext_type & ModelMask;
+    const int perModule = DeviceRecord::moduleAddressCount(model);
+    const int n = perModule * count;
+    if (start + n > AddressCount)
+        return -2;
+
+    const int loop = record.loop;
+    for (int a = start; a < start + n; ++a) {
+        if (devices[loop][a].type != 0) {
+            if (!overwrite)
+                return -1;
+            removeDevice(loop, a);
+        }
+    }
+
+    const bool ownDescriptions = record.description.isEmpty();
+    for (int k = 0; k < n; ++k) {
+        const int channel = k % perModule;
+        record.type = static_cast<unsigned char>(DeviceRecord::channelType(model, channel));
+        record.ext_type = static_cast<unsigned char>(DeviceRecord::codeForChannel(model, channel));
+        record.address = static_cast<unsigned char>(start + k);
+        if (ownDescriptions)
+            record.description = record.defaultDescription();
+        devices[loop][start + k] = record;
+    }
+    return 1;
+}
+
+bool PanelConfig::replaceDevice(DeviceRecord &record, bool retype)
+{
+    if (!validLoop(record.loop) || !validAddress(record.address))
+        return false;
+    DeviceRecord &stored = devices[record.loop][record.address];
+    if (stored.type == 0)
+        return false;
+
+    if (retype) {
+        // The old element stays when the new model does not fit in the loop.
+        if (record.address + DeviceRecord::moduleAddressCount(record.ext_type) > AddressCount)
+            return false;
+        removeDevice(record.loop, record.address);
+        return insertDevices(record, 1, true) == 1;
+    }
+
+    stored.zone = record.zone;
+    stored.mode = record.mode;
+    stored.flags = record.flags;
+    stored.description = record.description;
+    // A single-address code replaces the type only of a single element; one
+    // address of a module keeps its module code, so no part is orphaned.
+    if (record.ext_type < 64 && !stored.isModulePart() && DeviceRecord::isValidType(record.type)) {
+        stored.type = record.type;
+        stored.ext_type = record.ext_type;
+    }
+    return true;
+}
+
+int PanelConfig::removeDevice(int loop, int address)
+{
+    if (!validLoop(loop) || !validAddress(address) || devices[loop][address].type == 0)
+        return -1;
+    const ModuleSpan span = moduleSpan(loop, address);
+    for (int i = 0; i < span.count; ++i)
+        devices[loop][span.first + i].type = 0;
+    return 1;
+}
+
+DeviceRecord *PanelConfig::moduleStart(int loop, int address)
+{
+    if (!validLoop(loop) || !validAddress(address))
+        return nullptr;
+    return &devices[loop][moduleSpan(loop, address).first];
+}
+
+bool PanelConfig::isAddressRangeFree(int loop, int start, int n) const
+{
+    if (n <= 0)
+        return true;
+    if (!validLoop(loop) || start < 0 || start + n > AddressCount)
+        return false;
+    for (int a = start; a < start + n; ++a) {
+        if (devices[loop][a].type != 0)
+            return false;
+    }
+    return true;
+}
+
+bool PanelConfig::isLoopEmpty(int loop) const
+{
+    if (!validLoop(loop))
+        return true;
+    for (const DeviceRecord &d : devices[loop]) {
+        if (d.type != 0)
+            return false;
+    }
+    return true;
+}
+
+bool PanelConfig::isEmpty() const
+{
+    for (int l = 0; l < LoopCount; ++l) {
+        if (!isLoopEmpty(l))
+            return false;
+    }
+    return usedEventCount == 0 && logicEvents.empty();
+}
+
+// ---------------------------------------------------------------- zones
+
+ZoneRecord *PanelConfig::zoneAt(int zone)
+{
+    return validZone(zone) ? &zones[zone] : nullptr;
+}
+
+const ZoneRecord *PanelConfig::zoneAt(int zone) const
+{
+    return validZone(zone) ? &zones[zone] : nullptr;
+}
+
+QString &PanelConfig::zoneNameAt(int zone)
+{
+    if (validZone(zone))
+        return zones[zone].description;
+    scratchZoneName.clear();
+    return scratchZoneName;
+}
+
+bool PanelConfig::isZoneUnused(int zone) const
+{
+    for (const auto &line : devices) {
+        for (const DeviceRecord &d : line) {
+            if (d.type != 0 && d.zone == zone)
+                return false;
+        }
+    }
+    return true;
+}
+
+void PanelConfig::setZoneEnable(int zone, int mode)
+{
+    if (!validZone(zone))
+        return;
+    for (auto &line : devices) {
+        for (DeviceRecord &d : line) {
+            if (d.type != 0 && d.zone == zone)
+                d.mode = static_cast<unsigned char>(mode);
+        }
+    }
+}
+
+void PanelConfig::rebuildZoneStates()
+{
+    for (ZoneRecord &z : zones) {
+        z.hasDevices = 0;
+        z.state = 0;
+    }
+    for (const auto &line : devices) {
+        for (const DeviceRecord &d : line) {
+            if (d.type == 0 || d.zone >= ZoneCount)
+                continue;
+            ZoneRecord &z = zones[d.zone];
+            z.hasDevices = 1;
+            if (d.mode == 0)
+                z.state = 1;
+            else if (d.mode == 2)
+                z.state = 2;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- event slots
+
+EventRecord *PanelConfig::eventAt(int slot)
+{
+    return (slot >= 0 && slot < usedEventCount) ? &events[slot] : nullptr;
+}
+
+const EventRecord *PanelConfig::eventAt(int slot) const
+{
+    return (slot >= 0 && slot < usedEventCount) ? &events[slot] : nullptr;
+}
+
+// Keeps the slots compact: a used record lands in its slot when that slot is
+// used, else in the first free slot; a free record put into a used slot
+// removes that slot's maneuver.
+int PanelConfig::setEvent(int slot, const EventRecord &record)
+{
+    if (!validSlot(slot))
+        return -1;
+    if (!record.isEmpty()) {
+        if (slot < usedEventCount)
+            events[slot] = record;
+        else
+            events[usedEventCount++] = record;
+    } else if (slot < usedEventCount) {
+        removeEvent(slot);
+    }
+    return 0;
+}
+
+int PanelConfig::removeEvent(int slot)
+{
+    if (slot < 0 || slot >= usedEventCount)
+        return 0;
+    for (int s = slot; s < usedEventCount - 1; ++s)
+        events[s] = events[s + 1];
+    --usedEventCount;
+    events[usedEventCount] = EventRecord();
+    return 1;
+}
+
+void PanelConfig::clearEvents()
+{
+    for (EventRecord &e : events)
+        e = EventRecord();
+    usedEventCount = 0;
+}
+
+void PanelConfig::setEventFromWire(int slot, const unsigned char *cause, const unsigned char *effect)
+{
+    if (!validSlot(slot) || !cause || !effect)
+        return;
+    EventRecord record;
+    record.cause.fromWire(cause);
+    record.effect.fromWire(effect);
+    setEvent(slot, record);
+}
+
+void PanelConfig::eventToWire(int slot, unsigned char *cause, unsigned char *effect) const
+{
+    if (!cause)
+        return;
+    const EventRecord *record = eventAt(slot);
+    if (!record) {
+        cause[0] = 0;
+        return;
+    }
+    record->cause.toWire(cause);
+    if (effect)
+        record->effect.toWire(effect);
+}
+
+bool PanelConfig::hasLoopEvent(int loop) const
+{
+    for (int s = 0; s < usedEventCount; ++s) {
+        const EventRecord::Cause &c = events[s].cause;
+        if (c.id_blk == EventRecord::ScopeLoop && c.first <= loop && loop <= c.last)
+            return true;
+    }
+    return false;
+}
+
+bool PanelConfig::hasZoneEvent(int zone) const
+{
+    for (int s = 0; s < usedEventCount; ++s) {
+        const EventRecord::Cause &c = events[s].cause;
+        if (c.id_blk == EventRecord::ScopeZone && c.first <= zone && zone <= c.last)
+            return true;
+    }
+    return false;
+}
+
+bool PanelConfig::hasDeviceEvent(int loop, int address) const
+{
+    for (int s = 0; s < usedEventCount; ++s) {
+        const EventRecord::Cause &c = events[s].cause;
+        if (c.id_blk == EventRecord::ScopeElement && c.first == loop && c.last == address)
+            return true;
+    }
+    return false;
+}
+
+bool PanelConfig::hasPanelEvent() const
+{
+    for (int s = 0; s < usedEventCount; ++s) {
+        if (events[s].cause.id_blk == EventRecord::ScopePanel)
+            return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- logic events
+
+LogManeuver *PanelConfig::logicEventAt(int index)
+{
+    if (index < 0 || index >= logicEventCount())
+        return nullptr;
+    return logicEvents[size_t(index)].get();
+}
+
+const LogManeuver *PanelConfig::logicEventAt(int index) const
+{
+    if (index < 0 || index >= logicEventCount())
+        return nullptr;
+    return logicEvents[size_t(index)].get();
+}
+
+int PanelConfig::addLogicEvent(std::unique_ptr<LogManeuver> &maneuver)
+{
+    if (!maneuver || logicEventCount() >= MaxLogicEvents)
+        return -1;
+    logicEvents.push_back(std::move(maneuver));
+    return 0;
+}
+
+int PanelConfig::removeLogicEvent(int index)
+{
+    if (index < 0 || index >= logicEventCount())
+        return 0;
+    logicEvents.erase(logicEvents.begin() + index);
+    return 1;
+}
+
+void PanelConfig::clearLogicEvents()
+{
+    logicEvents.clear();
+}
+
+// ---------------------------------------------------------------- identity, flags
+
+QString PanelConfig::titleText() const
+{
+    return m_name + QStringLiteral(" (") + QString::number(address) + QLatin1Char(')');
+}
+
+void PanelConfig::clearUseFlags()
+{
+    panelEventUse = 0;
+    panelActionUse = 0;
+    for (int l = 0; l < LoopCount; ++l) {
+        loopEventUse[l] = 0;
+        loopActionUse[l] = 0;
+    }
+    for (ZoneRecord &z : zones) {
+        z.actionUse = 0;
+        z.eventUse = 0;
+    }
+    for (auto &line : devices) {
+        for (DeviceRecord &d : line) {
+            d.actionUse = 0;
+            d.eventUse = 0;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- wire forms
+
+bool PanelConfig::deviceToWire(int loop, int address, unsigned char *record) const
+{
+    if (!record || !validLoop(loop) || !validAddress(address))
+        return false;
+    const DeviceRecord &d = devices[loop][address];
+    record[0] = d.type;
+    record[25] = d.zone;
+    writeText(record, d.description, DeviceDescriptionBytes);
+    record[27] = d.mode;
+    record[29] = d.ext_type;
+    record[28] = d.flags;
+    return true;
+}
+
+bool PanelConfig::deviceFromWire(int loop, int address, const unsigned char *record)
+{
+    if (!record || !validLoop(loop) || !validAddress(address))
+        return false;
+    DeviceRecord &d = devices[loop][address];
+    d.loop = static_cast<unsigned char>(loop);
+    d.address = static_cast<unsigned char>(address);
+    d.type = DeviceRecord::isValidType(record[0]) ? record[0] : 0;
+    d.zone = record[25];
+    d.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + 1),
+                                              DeviceDescriptionBytes + 1);
+    d.mode = record[27];
+    d.ext_type = record[29] & ~0x20 & 0xFF;
+    d.flags = record[28];
+    return true;
+}
+
+bool PanelConfig::zoneToWire(int zone, unsigned char *record) const
+{
+    if (!record || !validZone(zone))
+        return false;
+    writeText(record, zones[zone].description, ZoneDescriptionBytes);
+    record[30] = static_cast<unsigned char>(zones[zone].state & 0xFF);
+    return true;
+}
+
+bool PanelConfig::zoneFromWire(int zone, const unsigned char *record)
+{
+    if (!record || !validZone(zone))
+        return false;
+    zones[zone].description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + 1),
+                                                        ZoneDescriptionBytes + 1);
+    return true;
+}
