@@ -1,7 +1,11 @@
 #ifndef EVENTRECORD_H
 #define EVENTRECORD_H
 
+#include <QString>
+
 #include <cstdint>
+
+class Facility;
 
 // One maneuver slot: a cause part of 8 bytes and an effect part of 16 bytes,
 // each laid out byte for byte as the panel stores it. The 16-bit delay is held
@@ -54,6 +58,22 @@ struct EventRecord
     Effect effect;
 
     bool isEmpty() const { return cause.id_blk == ScopeFree; }
+
+    // Readable texts (EventTexts.cpp). The cause text of any 8-byte cause part.
+    static QString eventText(const Cause &cause);
+    QString ownEventText() const;
+    // The effect text; a remote panel is named through the site's
+    // Facility::panelName, or shown by its address without a site.
+    QString describe(const Facility *site = nullptr) const;
+    QString eventLine() const;          // "EMPTY" for a free slot, else "event: " + cause
+    QString actionLine() const;         // "EMPTY" for a free slot, else "action: " + effect
+    QString actionTextOrEmpty() const;  // "EMPTY" for a free slot, else the effect text
+    QString maneuverLine() const;       // "EMPTY", else "event: ...  >>>  action: ..."
+
+    // Element action list positions (on, off, evacuation, on without reset)
+    // and the action codes 0, 1, 2, 5.
+    static int actionCodeForIndex(int index);
+    static int actionCodeForDeviceIndex(int code);
 };
 
 static_assert(sizeof(EventRecord::Cause) == EventRecord::CauseSize, "cause part is 8 bytes");

@@ -94,13 +94,31 @@ QString actionName(int scope, int act)
     }
 }
 
-// " in zone 3 " or " from zone 1 to zone 4 " (the loop form likewise).
-QString rangeText(int first, int last, const char *single, const char *from, const char *to)
+// The words of a loop or zone range: " in zone 3 " for a single zone,
+// " from zone 1 to zone 4 " for a wider range (the loop forms likewise).
+struct RangeWords
+{
+    const char *single;
+    const char *from;
+    const char *to;
+};
+
+const RangeWords causeLoopWords = {QT_TRANSLATE_NOOP("QObject", "in loop "),
+                                   QT_TRANSLATE_NOOP("QObject", "from loop "),
+                                   QT_TRANSLATE_NOOP("QObject", " to loop ")};
+const RangeWords loopWords = {QT_TRANSLATE_NOOP("QObject", " in loop "),
+                              QT_TRANSLATE_NOOP("QObject", " from loop "),
+                              QT_TRANSLATE_NOOP("QObject", " to loop ")};
+const RangeWords zoneWords = {QT_TRANSLATE_NOOP("QObject", " in zone "),
+                              QT_TRANSLATE_NOOP("QObject", " from zone "),
+                              QT_TRANSLATE_NOOP("QObject", " to zone ")};
+
+QString rangeText(int first, int last, const RangeWords &words)
 {
     if (first == last)
-        return QObject::tr(single) + number(first + 1) + QLatin1Char(' ');
-    return QObject::tr(from) + number(first + 1) + QObject::tr(to) + number(last + 1)
-            + QLatin1Char(' ');
+        return QObject::tr(words.single) + number(first + 1) + QLatin1Char(' ');
+    return QObject::tr(words.from) + number(first + 1) + QObject::tr(words.to)
+            + number(last + 1) + QLatin1Char(' ');
 }
 
 } // namespace
@@ -113,9 +131,9 @@ QString EventRecord::eventText(const Cause &cause)
         return name + QObject::tr(" in panel ");
     case ScopeLoop:
         return name + QLatin1Char(' ')
-                + rangeText(cause.first, cause.last, "in loop ", "from loop ", " to loop ");
+                + rangeText(cause.first, cause.last, causeLoopWords);
     case ScopeZone:
-        return name + rangeText(cause.first, cause.last, " in zone ", " from zone ", " to zone ");
+        return name + rangeText(cause.first, cause.last, zoneWords);
     case ScopeElement:
         return QObject::tr("alarm ") + QObject::tr(" in point ") + QLatin1Char('(')
                 + number(cause.first + 1) + QLatin1Char(',') + number(cause.last + 1)
@@ -146,11 +164,11 @@ QString EventRecord::describe(const Facility *site) const
         break;
     case ScopeLoop:
         text = remote + QLatin1Char(' ') + name
-                + rangeText(effect.first, effect.last, " in loop ", " from loop ", " to loop ");
+                + rangeText(effect.first, effect.last, loopWords);
         break;
     case ScopeZone:
         text = remote + QLatin1Char(' ') + name
-                + rangeText(effect.first, effect.last, " in zone ", " from zone ", " to zone ");
+                + rangeText(effect.first, effect.last, zoneWords);
         break;
     case ScopeElement:
         text = remote + QLatin1Char(' ') + name + QLatin1Char(' ') + QObject::tr("loop ")
@@ -217,7 +235,7 @@ QString LogManeuver::describeConditions() const
 {
     QString text;
     for (const LogicEventTerm &condition : conditions)
-        text += EventRecord::eventText(condition) + QStringLiteral("; ");
+        text += EventRecord::eventText(condition) + QObject::tr("; ");
     return text;
 }
 

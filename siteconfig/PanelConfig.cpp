@@ -465,6 +465,12 @@ int PanelConfig::addLogicEvent(std::unique_ptr<LogManeuver> &maneuver)
     return 0;
 }
 
+void PanelConfig::appendLogicEvent(std::unique_ptr<LogManeuver> &maneuver)
+{
+    if (maneuver)
+        logicEvents.push_back(std::move(maneuver));
+}
+
 int PanelConfig::removeLogicEvent(int index)
 {
     if (index < 0 || index >= logicEventCount())

@@ -82,6 +82,9 @@ public:
     // 0 appended: the panel takes the maneuver and `maneuver` becomes empty.
     // -1 refused (100 entries already, or no maneuver): `maneuver` still owns it.
     int addLogicEvent(std::unique_ptr<LogManeuver> &maneuver);
+    // Appends without the limit of 100 (a site file may hold more); the panel
+    // takes the maneuver. Nothing happens for an empty pointer.
+    void appendLogicEvent(std::unique_ptr<LogManeuver> &maneuver);
     int removeLogicEvent(int index);
     void clearLogicEvents();
 

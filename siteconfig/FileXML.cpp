@@ -1,0 +1,413 @@
+#include "FileXML.h"
+
+#include "Facility.h"
+#include "MyXMLHandler.h"
+#include "PanelConfig.h"
+
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+FileXML::FileXML(Facility *facility)
+    : facility(facility)
+{
+}
+
+// ------------------------------------------------------------------ writing
+
+bool FileXML::writeXml(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    QXmlStreamWriter writer(&file);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(4);
+    xml = &writer;
+
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("CONFIG"));
+    writeText(QStringLiteral("Version"), QString::fromLatin1(ProgramVersion));
+    writeText(QStringLiteral("Date"),
+              QLocale::system().toString(QDate::currentDate(), QStringLiteral("ddd MMM d yyyy")));
+    if (facility)
+        writeInstallation(*facility);
+    else
+        writer.writeEmptyElement(QStringLiteral("Installation"));
+    writer.writeEndElement();
+    writer.writeEndDocument();
+
+    xml = nullptr;
+    // commit() alone does not report a failed last flush of the buffer: a
+    // short file would replace the old one.
+    if (writer.hasError() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void FileXML::writeNumber(const QString &name, int value)
+{
+    xml->writeAttribute(name, QString::number(value));
+}
+
+void FileXML::writeText(const QString &name, const QString &value)
+{
+    xml->writeAttribute(name, xmlSafe(value));
+}
+
+static bool isXmlForbidden(char16_t c)
+{
+    return (c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D) || c == 0xFFFE || c == 0xFFFF;
+}
+
+QString FileXML::xmlSafe(const QString &text)
+{
+    const qsizetype n = text.size();
+    const QChar *s = text.constData();
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (isXmlForbidden(c) || QChar::isSurrogate(c))
+            break;
+    }
+    if (i == n)
+        return text;   // the usual case: nothing to drop
+
+    QString out;
+    out.reserve(n);
+    out.append(s, i);
+    for (; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            out.append(s[i]);
+            out.append(s[i + 1]);
+            ++i;
+            continue;
+        }
+        if (isXmlForbidden(c) || QChar::isSurrogate(c))
+            continue;
+        out.append(s[i]);
+    }
+    return out;
+}
+
+QString FileXML::ipToString(const unsigned char *bytes)
+{
+    return QString::number(bytes[0]) + QLatin1Char('.') + QString::number(bytes[1])
+            + QLatin1Char('.') + QString::number(bytes[2]) + QLatin1Char('.')
+            + QString::number(bytes[3]);
+}
+
+void FileXML::writeInstallation(const Facility &site)
+{
+    xml->writeStartElement(QStringLiteral("Installation"));
+    for (int i = 0; i < site.panelCount(); ++i)
+        writePanel(*site.getPanel(i));
+    xml->writeEndElement();
+}
+
+void FileXML::writePanel(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("Panel"));
+    writePanelInfo(panel);
+    for (int loop = 0; loop < PanelConfig::LoopCount; ++loop)
+        writeLoop(panel, loop);
+    writeZones(panel);
+    writeManeuvers(panel);
+    writeLogManeuvers(panel);
+    xml->writeEndElement();
+}
+
+void FileXML::writePanelInfo(const PanelConfig &panel)
+{
+    writeText(QStringLiteral("name"), panel.name());
+    writeText(QStringLiteral("version"), panel.version);
+    writeText(QStringLiteral("phone"), panel.phone);
+    writeText(QStringLiteral("installer"), panel.installer);
+    // The LED-toggling bytes of the system page, so that a site opened from
+    // the file uploads them unchanged.
+    writeNumber(QStringLiteral("ledFromDay"), panel.ledFromDay);
+    writeNumber(QStringLiteral("ledToDay"), panel.ledToDay);
+    writeNumber(QStringLiteral("ledFromHour"), panel.ledFromHour);
+    writeNumber(QStringLiteral("ledFromMinute"), panel.ledFromMinute);
+    writeNumber(QStringLiteral("ledToHour"), panel.ledToHour);
+    writeNumber(QStringLiteral("ledToMinute"), panel.ledToMinute);
+    writeNumber(QStringLiteral("ledToggling"), panel.ledToggling);
+    writeNetwork(panel);
+    writeSpecialModes(panel);
+}
+
+void FileXML::writeNetwork(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("network"));
+    writeNumber(QStringLiteral("type"), panel.type != 0 ? 1 : 0);
+    writeNumber(QStringLiteral("address"), panel.address);
+    writeNumber(QStringLiteral("rs485mode"), panel.rs485mode);
+    writeNumber(QStringLiteral("modbusAddress"), panel.modbusAddress);
+    writeNumber(QStringLiteral("modbusBaudrate"), panel.modbusBaudrate);
+    writeNumber(QStringLiteral("rs485_2mode"), panel.rs485_2mode);
+    writeNumber(QStringLiteral("modbus2Address"), panel.modbus2Address);
+    writeNumber(QStringLiteral("modbus2Baudrate"), panel.modbus2Baudrate);
+    writeWebServer(panel);
+    xml->writeEndElement();
+}
+
+// The bytes of a user or pass field up to its first NUL, all 32 without one.
+static QString fieldText(const char *field)
+{
+    return QString::fromLatin1(field, qsizetype(qstrnlen(field, WebServerSettings::TextSize)));
+}
+
+void FileXML::writeWebServer(const PanelConfig &panel)
+{
+    const WebServerSettings &ws = panel.webServer;
+    xml->writeEmptyElement(QStringLiteral("WebServer"));
+    if (ws.WSEnabled == 0) {
+        writeNumber(QStringLiteral("WSEnabled"), 0);
+        return;
+    }
+    writeNumber(QStringLiteral("WSEnabled"), 1);
+    writeNumber(QStringLiteral("dhcp"), ws.dhcp);
+    writeNumber(QStringLiteral("auth"), ws.auth);
+    if (ws.dhcp == 0) {
+        writeText(QStringLiteral("ip"), ipToString(ws.ip));
+        writeText(QStringLiteral("gateway"), ipToString(ws.gateway));
+        writeText(QStringLiteral("netmask"), ipToString(ws.netmask));
+    }
+    if (ws.auth != 0) {
+        writeText(QStringLiteral("user"), fieldText(ws.user));
+        writeText(QStringLiteral("pass"), fieldText(ws.pass));
+    }
+    writeNumber(QStringLiteral("bidi"), ws.bidi == 0 ? 1 : 0);
+    // "bidi" only tells whether the byte is zero; the whole byte keeps the
+    // event-sending bits as well.
+    writeNumber(QStringLiteral("options"), ws.bidi);
+}
+
+void FileXML::writeSpecialModes(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("SpecialModes"));
+    writeNumber(QStringLiteral("panelFlags"), panel.panelFlags);
+    writeDayNight(panel.dayNight);
+    writeSensibility(panel.sensibility);
+    writeOptoheat(panel.optoheat);
+    writeDelayed(panel.delayed, panel.delay1, panel.delay2);
+    xml->writeEndElement();
+}
+
+void FileXML::writeModeAttributes(const SpecialMode &mode)
+{
+    writeNumber(QStringLiteral("mode"), mode.mode);
+    writeNumber(QStringLiteral("endDay"), mode.endDay);
+    writeNumber(QStringLiteral("endHour"), mode.endHour);
+    writeNumber(QStringLiteral("endMinute"), mode.endMinute);
+    writeNumber(QStringLiteral("startDay"), mode.startDay);
+    writeNumber(QStringLiteral("startHour"), mode.startHour);
+    writeNumber(QStringLiteral("startMinute"), mode.startMinute);
+    writeNumber(QStringLiteral("startZone"), mode.startZone);
+    writeNumber(QStringLiteral("endZone"), mode.endZone);
+}
+
+void FileXML::writeDayNight(const SpecialMode &mode)
+{
+    xml->writeEmptyElement(QStringLiteral("dayNight"));
+    writeModeAttributes(mode);
+}
+
+void FileXML::writeSensibility(const SpecialMode &mode)
+{
+    xml->writeEmptyElement(QStringLiteral("sensibility"));
+    writeModeAttributes(mode);
+}
+
+void FileXML::writeOptoheat(const SpecialMode &mode)
+{
+    xml->writeEmptyElement(QStringLiteral("optoheat"));
+    writeModeAttributes(mode);
+}
+
+void FileXML::writeDelayed(const SpecialMode &mode, unsigned short delay1, unsigned short delay2)
+{
+    xml->writeEmptyElement(QStringLiteral("delayed"));
+    writeModeAttributes(mode);
+    writeNumber(QStringLiteral("delay1"), delay1);
+    writeNumber(QStringLiteral("delay2"), delay2);
+}
+
+void FileXML::writeLoop(const PanelConfig &panel, int loop)
+{
+    if (panel.isLoopEmpty(loop))
+        return;
+    xml->writeStartElement(QStringLiteral("loop"));
+    writeNumber(QStringLiteral("number"), loop);
+    for (int address = 0; address < PanelConfig::AddressCount; ++address)
+        writeDevice(*panel.deviceAt(loop, address));
+    xml->writeEndElement();
+}
+
+void FileXML::writeDevice(const DeviceRecord &device)
+{
+    if (device.type == 0)
+        return;
+    xml->writeEmptyElement(QStringLiteral("Device"));
+    writeNumber(QStringLiteral("address"), device.address);
+    writeNumber(QStringLiteral("type"), device.type);
+    writeNumber(QStringLiteral("ext_type"), device.ext_type);
+    writeNumber(QStringLiteral("zone"), device.zone);
+    writeText(QStringLiteral("description"), device.description);
+    writeNumber(QStringLiteral("mode"), device.mode);
+    writeNumber(QStringLiteral("flags"), device.flags);
+}
+
+void FileXML::writeZones(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("zones"));
+    for (int z = 0; z < PanelConfig::ZoneCount; ++z) {
+        const ZoneRecord &zone = *panel.zoneAt(z);
+        if (zone.description.isEmpty())
+            continue;
+        xml->writeEmptyElement(QStringLiteral("Zone"));
+        writeNumber(QStringLiteral("number"), zone.number);
+        writeText(QStringLiteral("description"), zone.description);
+    }
+    xml->writeEndElement();
+}
+
+void FileXML::writeManeuvers(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("maneuvers"));
+    for (int slot = 0; slot < panel.eventCount(); ++slot) {
+        const EventRecord *record = panel.eventAt(slot);
+        xml->writeStartElement(QStringLiteral("maneuver"));
+        writeEvent(record->cause);
+        writeAction(record->effect);
+        xml->writeEndElement();
+    }
+    xml->writeEndElement();
+}
+
+void FileXML::writeLogManeuvers(const PanelConfig &panel)
+{
+    xml->writeStartElement(QStringLiteral("logManeuvers"));
+    for (int i = 0; i < panel.logicEventCount(); ++i) {
+        const LogManeuver *logic = panel.logicEventAt(i);
+        xml->writeStartElement(QStringLiteral("logManeuver"));
+        for (const LogicEventTerm &condition : logic->conditions)
+            writeEvent(condition);
+        writeAction(logic->record.effect);
+        xml->writeEndElement();
+    }
+    xml->writeEndElement();
+}
+
+void FileXML::writeEvent(const EventRecord::Cause &cause)
+{
+    switch (cause.id_blk) {
+    case EventRecord::ScopePanel:
+        xml->writeEmptyElement(QStringLiteral("PanelEvent"));
+        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
+        writeNumber(QStringLiteral("event"), cause.event);
+        break;
+    case EventRecord::ScopeLoop:
+        xml->writeEmptyElement(QStringLiteral("LoopEvent"));
+        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
+        writeNumber(QStringLiteral("event"), cause.event);
+        writeNumber(QStringLiteral("i_loop"), cause.first);
+        writeNumber(QStringLiteral("f_loop"), cause.last);
+        break;
+    case EventRecord::ScopeZone:
+        xml->writeEmptyElement(QStringLiteral("ZoneEvent"));
+        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
+        writeNumber(QStringLiteral("event"), cause.event);
+        writeNumber(QStringLiteral("i_zona"), cause.first);
+        writeNumber(QStringLiteral("f_zona"), cause.last);
+        break;
+    case EventRecord::ScopeElement:
+        xml->writeEmptyElement(QStringLiteral("DeviceEvent"));
+        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
+        writeNumber(QStringLiteral("event"), cause.event);
+        writeNumber(QStringLiteral("loop"), cause.first);
+        writeNumber(QStringLiteral("address"), cause.last);
+        break;
+    default:
+        break;
+    }
+}
+
+void FileXML::writeAction(const EventRecord::Effect &effect)
+{
+    const char *element = nullptr;
+    switch (effect.id_blk) {
+    case EventRecord::ScopePanel:
+        xml->writeEmptyElement(QStringLiteral("PanelAction"));
+        writeNumber(QStringLiteral("id_blk"), effect.id_blk);
+        writeNumber(QStringLiteral("id_panel"), effect.id_panel);
+        writeNumber(QStringLiteral("delay"), effect.delay);
+        writeNumber(QStringLiteral("matches"), effect.matches);
+        writeNumber(QStringLiteral("act"), effect.act);
+        return;
+    case EventRecord::ScopeLoop:
+        element = "LoopAction";
+        break;
+    case EventRecord::ScopeZone:
+        element = "ZoneAction";
+        break;
+    case EventRecord::ScopeElement:
+        element = "DeviceAction";
+        break;
+    default:
+        return;
+    }
+    xml->writeEmptyElement(QString::fromLatin1(element));
+    writeNumber(QStringLiteral("id_blk"), effect.id_blk);
+    writeNumber(QStringLiteral("id_panel"), effect.id_panel);
+    writeNumber(QStringLiteral("delay"), effect.delay);
+    writeNumber(QStringLiteral("act"), effect.act);
+    writeNumber(QStringLiteral("matches"), effect.matches);
+    switch (effect.id_blk) {
+    case EventRecord::ScopeLoop:
+        writeNumber(QStringLiteral("i_loop"), effect.first);
+        writeNumber(QStringLiteral("f_loop"), effect.last);
+        break;
+    case EventRecord::ScopeZone:
+        writeNumber(QStringLiteral("i_zona"), effect.first);
+        writeNumber(QStringLiteral("f_zona"), effect.last);
+        break;
+    default:
+        writeNumber(QStringLiteral("loop"), effect.first);
+        writeNumber(QStringLiteral("address"), effect.last);
+        break;
+    }
+}
+
+// ------------------------------------------------------------------ reading
+
+bool FileXML::readXml(const QString &fileName, Facility *target)
+{
+    QFile file(fileName);
+    if (!target || !file.open(QIODevice::ReadOnly))
+        return false;
+
+    QXmlStreamReader reader(&file);
+    MyXMLHandler handler(target);
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            handler.startElement(reader.namespaceUri(), reader.name(), reader.qualifiedName(),
+                                 reader.attributes());
+            break;
+        case QXmlStreamReader::EndElement:
+            handler.endElement(reader.namespaceUri(), reader.name(), reader.qualifiedName());
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}

@@ -1,0 +1,75 @@
+#ifndef FILEXML_H
+#define FILEXML_H
+
+#include "EventRecord.h"
+
+#include <QString>
+
+struct DeviceRecord;
+class Facility;
+class PanelConfig;
+class QXmlStreamWriter;
+struct LogManeuver;
+struct SpecialMode;
+
+// The XML site file: every panel of a facility with its settings, elements,
+// named zones, maneuvers and logic events. Every value travels in an
+// attribute, numbers in decimal, loops, addresses and zones 0-based.
+//
+// Beyond the original attributes the writer stores the panel's LED-toggling
+// bytes on "Panel" ("ledFromDay" .. "ledToggling") and the web server's whole
+// options byte as "options" on an enabled "WebServer"; the reader takes them
+// when present, so files without them read as before.
+class FileXML
+{
+public:
+    // The configuration program's version text, written as "Version".
+    static constexpr const char *ProgramVersion = "v2.32";
+
+    explicit FileXML(Facility *facility);
+
+    // Writes the whole kept site through a save file: true only when every
+    // byte reached the disk. On failure the previous file stays as it was.
+    bool writeXml(const QString &fileName);
+
+    // Reads a site file into `target`, which must be empty. False when the
+    // file cannot be opened or is not well-formed; what was read before the
+    // first error stays in `target`.
+    bool readXml(const QString &fileName, Facility *target);
+
+    // "192.168.1.10" from the four bytes, first byte first.
+    static QString ipToString(const unsigned char *bytes);
+
+    // The text without the characters XML 1.0 cannot carry (control
+    // characters other than tab, line feed and carriage return, unpaired
+    // surrogates, U+FFFE and U+FFFF).
+    static QString xmlSafe(const QString &text);
+
+private:
+    void writeInstallation(const Facility &facility);
+    void writePanel(const PanelConfig &panel);
+    void writePanelInfo(const PanelConfig &panel);
+    void writeNetwork(const PanelConfig &panel);
+    void writeWebServer(const PanelConfig &panel);
+    void writeSpecialModes(const PanelConfig &panel);
+    void writeModeAttributes(const SpecialMode &mode);
+    void writeDayNight(const SpecialMode &mode);
+    void writeSensibility(const SpecialMode &mode);
+    void writeOptoheat(const SpecialMode &mode);
+    void writeDelayed(const SpecialMode &mode, unsigned short delay1, unsigned short delay2);
+    void writeLoop(const PanelConfig &panel, int loop);
+    void writeDevice(const DeviceRecord &device);
+    void writeZones(const PanelConfig &panel);
+    void writeManeuvers(const PanelConfig &panel);
+    void writeLogManeuvers(const PanelConfig &panel);
+    void writeEvent(const EventRecord::Cause &cause);
+    void writeAction(const EventRecord::Effect &effect);
+
+    void writeNumber(const QString &name, int value);
+    void writeText(const QString &name, const QString &value);
+
+    Facility *facility;
+    QXmlStreamWriter *xml = nullptr;   // only during writeXml
+};
+
+#endif // FILEXML_H

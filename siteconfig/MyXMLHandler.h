@@ -1,0 +1,72 @@
+#ifndef MYXMLHANDLER_H
+#define MYXMLHANDLER_H
+
+#include "EventRecord.h"
+
+#include <QStringView>
+#include <QXmlStreamAttributes>
+
+#include <memory>
+
+class Facility;
+class PanelConfig;
+struct LogManeuver;
+struct SpecialMode;
+
+// Receives the elements of an XML site file in document order and writes
+// what they carry into the target facility at once: each "Panel" becomes a
+// new PanelConfig, every other element is recognised by its local name
+// wherever it stands and acts on the current panel and indices.
+//
+// Nothing is ever written outside the records: a value that has no place
+// (loop outside 0..7, address or zone outside 0..249, more than 1024
+// maneuvers, an address of more than four pieces, a user or pass longer than
+// its 32-byte field, anything before the first "Panel") is skipped.
+class MyXMLHandler
+{
+public:
+    // `target` must be empty; the new panels are appended to it in file order.
+    explicit MyXMLHandler(Facility *target);
+    ~MyXMLHandler();
+    MyXMLHandler(const MyXMLHandler &) = delete;
+    MyXMLHandler &operator=(const MyXMLHandler &) = delete;
+
+    bool startElement(QStringView namespaceURI, QStringView localName, QStringView qName,
+                      const QXmlStreamAttributes &atts);
+    bool endElement(QStringView namespaceURI, QStringView localName, QStringView qName);
+
+private:
+    bool parseElement(QStringView namespaceURI, QStringView localName, QStringView qName,
+                      const QXmlStreamAttributes &atts);
+
+    bool readPanel(const QXmlStreamAttributes &atts);
+    bool readNetwork(const QXmlStreamAttributes &atts);
+    bool readZone(const QXmlStreamAttributes &atts);
+    bool readDevice(const QXmlStreamAttributes &atts);
+    bool readManeuver(const QXmlStreamAttributes &atts);
+    bool readLogManeuver(const QXmlStreamAttributes &atts);
+    bool readEvent(QStringView localName, const QXmlStreamAttributes &atts);
+    bool readAction(QStringView localName, const QXmlStreamAttributes &atts);
+    bool readWebServer(const QXmlStreamAttributes &atts);
+    bool readDelayed(const QXmlStreamAttributes &atts);
+    bool readDayNight(const QXmlStreamAttributes &atts);
+    bool readSensibility(const QXmlStreamAttributes &atts);
+    bool readOptoheat(const QXmlStreamAttributes &atts);
+    bool readSpecialMode(SpecialMode &mode, const QXmlStreamAttributes &atts);
+
+    PanelConfig *currentPanel() const;
+    // Puts the maneuver being read into slot maneuverIndex.
+    void storeManeuver(PanelConfig *panel);
+    // Hands the open logic event, if any, to the current panel.
+    void finishLogicEvent();
+
+    Facility *target;
+    int panelIndex = 0;      // "Panel" elements already closed
+    int loopIndex = 0;       // "number" of the last "loop" of the current panel
+    int maneuverIndex = 0;   // slot the current or next "maneuver" fills
+    std::unique_ptr<LogManeuver> logicEvent;   // the logic event being read
+    bool inLogicEvent = false;
+    EventRecord maneuver;    // both parts of the maneuver being read
+};
+
+#endif // MYXMLHANDLER_H
