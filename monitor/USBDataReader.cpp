@@ -1,0 +1,517 @@
+#include "USBDataReader.h"
+#include "PointCommand.h"
+#include "PointState.h"
+
+#include "PanelCharsetTable.h"
+
+#include <QDebug>
+#include <cstring>
+
+namespace {
+constexpr int DescriptionOffset = 1;
+constexpr int DescriptionLength = 24;
+constexpr int ZoneByte = 25;
+constexpr int EnabledByte = 27;
+constexpr int ConfigByte28 = 28;
+constexpr int SubtypeByte = 29;
+constexpr int MaxPresence = 8;
+
+void resetReadings(LoopPoint &p)
+{
+    p.comm = 0;
+    p.error = 0;
+    p.percent = 0.0f;
+    p.normalizedValue = -1;
+    p.secondValue = -1;
+    p.absoluteValue = -1;
+    p.maxValue = -1;
+    p.minValue = -1;
+}
+}
+
+USBDataReader::USBDataReader()
+    : USBData(nullptr), USBRaw(false)
+{
+    setLink(this);
+}
+
+USBDataReader::~USBDataReader()
+{
+    if (connected)
+        disconnect();
+}
+
+bool USBDataReader::connect()
+{
+    connected = USBRaw::open();
+    if (!connected)
+        return false;
+    connected = USBPort::configure();
+    if (!connected)
+        USBPort::close();
+    return connected;
+}
+
+void USBDataReader::disconnect()
+{
+    if (!connected)
+        return;
+    USBPort::releaseInterface();
+    USBPort::close();
+    connected = false;
+}
+
+void USBDataReader::linkLost()
+{
+    USBPort::close();
+    connected = false;
+}
+
+QString USBDataReader::loopVersion(quint8 loop) const
+{
+    return loop < Loops ? loopVersionTexts[loop] : QString();
+}
+
+bool USBDataReader::readPage(quint16 page, quint8 *buffer)
+{
+    if (!connected)
+        return false;
+    if (USBRaw::readPage(page, buffer))
+        return true;
+    linkLost();
+    return false;
+}
+
+bool USBDataReader::exchange(quint16 length, quint16 minReply, quint16 &replyLength)
+{
+    replyLength = 0;
+    if (!connected)
+        return false;
+    if (!writeFrame(m_buffer, length)) {
+        linkLost();
+        return false;
+    }
+    // Nothing of the request may pass for reply data.
+    std::memset(m_buffer, 0, sizeof m_buffer);
+    quint16 got = 0;
+    if (!readFrame(m_buffer, BufferSize, got)) {
+        linkLost();
+        return false;
+    }
+    replyLength = got;
+    return got >= minReply;
+}
+
+bool USBDataReader::readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints)
+{
+    loopCount = 0;
+    maxPoints = 0;
+    std::memset(presence, 0, MaxPresence);
+
+    m_buffer[0] = CmdPanelInfo;
+    quint16 length = 0;
+    if (!exchange(1, 0, length))
+        return false;
+    if (length <= 1)
+        return true;   // the panel has nothing to tell
+    if (length < 6)
+        return false;
+
+    panelVersionText.clear();
+    for (int i = 0; i < 4; ++i)
+        panelVersionText.append(QChar(char16_t(m_buffer[i])));
+    qDebug() << "Panel version:" << panelVersionText;
+    loopCount = qMin<quint8>(m_buffer[4], Loops);
+    maxPoints = m_buffer[5];
+    const int present = qMin(int(length) - 6, MaxPresence);
+    std::memcpy(presence, m_buffer + 6, size_t(present));
+    return true;
+}
+
+bool USBDataReader::readLoopVersion(quint8 loop)
+{
+    if (loop >= Loops)
+        return false;
+    m_buffer[0] = CmdLoopVersion;
+    m_buffer[1] = loop;
+    quint16 length = 0;
+    if (!exchange(2, 0, length))
+        return false;
+    if (length == 0)
+        return true;
+    if (length < 3)
+        return false;
+    QString text;
+    text.append(QChar(char16_t(m_buffer[0]))).append(QLatin1Char('.')).append(QChar(char16_t(m_buffer[1]))).append(QChar(char16_t(m_buffer[2])));
+    loopVersionTexts[loop] = text;
+    qDebug().noquote() << "Loop " + QString::number(loop) + " version: " + text;
+    return true;
+}
+
+bool USBDataReader::readLoopConfig(quint8 loop)
+{
+    if (!connected || loop >= Loops)
+        return false;
+    bool whole = beginDeviceRead();
+    for (int a = 0; a < Addresses; ++a) {
+        quint8 record[PanelMemoryMap::RecordSize];
+        if (whole && readDevice(loop, a, record)) {
+            fillPointFromConfig(loop, quint8(a), record);
+        } else {
+            // Nothing is known of this address: no point is filled from a
+            // record that was not read.
+            whole = false;
+            LoopPoint &p = points[loop][a];
+            p.clear();
+            resetReadings(p);
+            p.loop = loop;
+            p.address = quint8(a);
+        }
+    }
+    endDeviceRead();
+    return whole;
+}
+
+void USBDataReader::fillPointFromConfig(quint8 loop, quint8 address, const quint8 *record)
+{
+    if (!isPoint(loop, address))
+        return;
+    LoopPoint &p = points[loop][address];
+    p.loop = loop;
+    p.address = address;
+    p.type = record[0];
+    p.subtype = record[SubtypeByte] & 0x3F;
+    resetReadings(p);
+    p.zone = record[ZoneByte];
+    p.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + DescriptionOffset),
+                                              DescriptionLength);
+    p.configByte28 = record[ConfigByte28];
+    p.enabledByte = record[EnabledByte];
+    if (record[EnabledByte] == 0)
+        p.state |= PointState::Disabled;
+    else if (record[EnabledByte] != 1)
+        p.state |= PointState::EnableOther;
+}
+
+bool USBDataReader::explorePoint(quint8 loop, quint8 address)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdExplorePoint;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    quint16 length = 0;
+    if (!exchange(3, 4, length))
+        return false;
+    LoopPoint &p = points[loop][address];
+    const quint8 result = m_buffer[1];
+    const quint8 device = m_buffer[2];
+    switch (result) {
+    case 0:
+        p.subtype = m_buffer[3] & 0x3F;
+        p.detectedType = device;
+        if (p.type == 0) {
+            p.type = device;
+            p.state = PointState::NotConfigured;
+            p.loop = loop;
+            p.address = address;
+            resetReadings(p);
+        } else if (p.state == 0) {
+            p.state = device == p.type ? PointState::DeviceOk : PointState::WrongDevice;
+        }
+        break;
+    case 1:
+    case 3:
+        if (p.type != 0) {
+            p.state = PointState::Missing;
+            p.detectedType = 0;
+        }
+        break;
+    case 2:
+        p.state = PointState::Duplicated;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool USBDataReader::readPointCounters(quint8 loop, quint8 address)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdPointCounters;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    quint16 length = 0;
+    if (!exchange(3, 7, length))
+        return false;
+    LoopPoint &p = points[loop][address];
+    if (m_buffer[3] == 0) {
+        p.version = m_buffer[4];
+        p.alarms = m_buffer[5];
+        p.faults = m_buffer[6];
+    } else if (m_buffer[3] == 1) {
+        p.version = 0;
+    }
+    return true;
+}
+
+bool USBDataReader::pollPoint(quint8 loop, quint8 address, quint8 mode, bool count)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdPollPoint;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    m_buffer[3] = mode;
+    quint16 length = 0;
+    if (!exchange(4, 3, length))
+        return false;
+
+    LoopPoint &p = points[loop][address];
+    const quint8 status = m_buffer[0];
+    const quint8 value = m_buffer[1];
+    const quint8 second = m_buffer[2];
+    if (mode != 0) {
+        const quint8 previous = quint8(p.normalizedValue & 0xFF);
+        p.normalizedValue = value;
+        // Only a valid reading may raise an alarm, maintenance or fault bit.
+        if (status == 0)
+            evaluateStatus(p, value, previous);
+    } else {
+        p.absoluteValue = p.type == LoopPoint::OpticalHeat ? second : value;
+        if (status == 0) {
+            if (p.maxValue == -1) {
+                p.maxValue = p.absoluteValue;
+                p.minValue = p.absoluteValue;
+            } else {
+                p.maxValue = qMax(p.maxValue, p.absoluteValue);
+                p.minValue = qMin(p.minValue, p.absoluteValue);
+            }
+        }
+    }
+    if (count)
+        ++p.comm;
+    if (status != 0) {
+        if (count)
+            ++p.error;
+        if (mode != 0) {
+            p.normalizedValue = -1;
+            if (p.type == LoopPoint::OpticalHeat)
+                p.secondValue = -1;
+        } else {
+            p.absoluteValue = -1;
+        }
+    }
+    if (count) {
+        p.percent = p.comm == 0 ? 0.0f : float(p.comm - p.error) / float(p.comm) * 100.0f;
+        if (historyEnabled)
+            history.append(loop, address, p.normalizedValue, p.absoluteValue, p.secondValue);
+    }
+    return true;
+}
+
+bool USBDataReader::readPointParam(quint8 loop, quint8 address, quint8 parameter, quint8 &value)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdReadPointParam;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    m_buffer[3] = parameter;
+    quint16 length = 0;
+    if (!exchange(4, 2, length))
+        return false;
+    if (m_buffer[0] == 0)
+        value = m_buffer[1];
+    else if (m_buffer[0] == 1)
+        value = 0;
+    return true;
+}
+
+bool USBDataReader::writePointParam(quint8 loop, quint8 address, quint8 parameter, quint8 value)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdWritePointParam;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    m_buffer[3] = parameter;
+    m_buffer[4] = value;
+    quint16 length = 0;
+    return exchange(5, 1, length) && m_buffer[0] == 0;
+}
+
+bool USBDataReader::setPointAlarm(quint8 loop, quint8 address)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdPointAlarm;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    quint16 length = 0;
+    if (!exchange(3, 0, length))
+        return false;
+    points[loop][address].actions |= 0x10;
+    return true;
+}
+
+bool USBDataReader::setPointOutput(quint8 loop, quint8 address, quint8 on)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdPointOutput;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    m_buffer[3] = on;
+    quint16 length = 0;
+    if (!exchange(4, 1, length) || m_buffer[0] == 0)
+        return false;
+    LoopPoint &p = points[loop][address];
+    p.actions = quint8((p.actions & 0x0F) | (on != 0 ? 0x10 : 0x00));
+    return true;
+}
+
+bool USBDataReader::setPointLed(quint8 loop, quint8 address, quint8 mode)
+{
+    if (!isPoint(loop, address))
+        return false;
+    m_buffer[0] = CmdPointLed;
+    m_buffer[1] = loop;
+    m_buffer[2] = address;
+    m_buffer[3] = mode;
+    quint16 length = 0;
+    if (!exchange(4, 1, length) || m_buffer[0] == 0)
+        return false;
+    LoopPoint &p = points[loop][address];
+    p.actions = quint8((p.actions & 0xF0) | (mode & 0x0F));
+    return true;
+}
+
+bool USBDataReader::sendKey(quint8 key)
+{
+    m_buffer[0] = CmdPanelKey;
+    m_buffer[1] = key;
+    quint16 length = 0;
+    return exchange(2, 0, length);
+}
+
+void USBDataReader::setLogging(bool on, const QString &path)
+{
+    historyEnabled = on;
+    historyPath = path;
+}
+
+void USBDataReader::clearHistory(int &progress)
+{
+    history.clearAll(progress);
+}
+
+bool USBDataReader::exportHistory(quint8 loop, const QString &fileName) const
+{
+    return history.exportFile(loop, fileName);
+}
+
+void USBDataReader::evaluateStatus(LoopPoint &p, quint8 v, quint8 previous)
+{
+    if (p.state == PointState::Disabled || p.state == PointState::NotConfigured || p.type > LoopPoint::LastType)
+        return;
+    const int diff = int(v) - int(previous);
+    switch (p.type) {
+    case LoopPoint::Optical:
+    case LoopPoint::OpticalHeat:
+        if (v >= 100)
+            p.state |= PointState::Alarm;
+        else if (v >= 51 && v <= 99 && previous > 50 && diff >= -5 && diff <= 5)
+            p.state |= PointState::Maintenance;
+        break;
+    case LoopPoint::Mcp:
+    case LoopPoint::Output:
+    case LoopPoint::RemoteIndicator:
+        if (v == 100)
+            p.state |= PointState::Alarm;
+        break;
+    case LoopPoint::Zone:
+        if (v == 1 || v == 2)
+            p.state |= PointState::Alarm;
+        else if (v == 0 || v == 4 || v == 5)
+            p.state |= PointState::Fault;
+        break;
+    case LoopPoint::Input:
+        if (v == 0)
+            p.state |= PointState::Alarm;
+        else if (v == 2 || v == 3)
+            p.state |= PointState::Fault;
+        break;
+    case LoopPoint::Sounder:
+        if (p.subtype == 5) {
+            if (v == 2)
+                p.state |= PointState::Alarm;
+        } else if (p.subtype >= 14 && p.subtype <= 18) {
+            if (v == 3)
+                p.state |= PointState::Alarm;
+            else if (v == 0 || v == 2 || v == 4)
+                p.state |= PointState::Fault;
+        }
+        break;
+    case LoopPoint::Beam:
+        if (v == 1)
+            p.state |= PointState::Alarm;
+        else if (v >= 2 && v <= 5)
+            p.state |= PointState::Fault;
+        break;
+    default:
+        break;
+    }
+}
+
+int USBDataReader::totalPolls(quint8 loop) const
+{
+    if (loop >= Loops)
+        return 0;
+    int n = 0;
+    for (const LoopPoint &p : points[loop])
+        n += int(p.comm);
+    return n;
+}
+
+int USBDataReader::totalErrors(quint8 loop) const
+{
+    if (loop >= Loops)
+        return 0;
+    int n = 0;
+    for (const LoopPoint &p : points[loop])
+        n += int(p.error);
+    return n;
+}
+
+int USBDataReader::countByType(quint8 loop, quint8 type) const
+{
+    if (loop >= Loops)
+        return 0;
+    int n = 0;
+    for (const LoopPoint &p : points[loop])
+        n += p.type == type ? 1 : 0;
+    return n;
+}
+
+int USBDataReader::presentCount(quint8 loop) const
+{
+    if (loop >= Loops)
+        return 0;
+    int n = 0;
+    for (const LoopPoint &p : points[loop])
+        n += p.type != 0 ? 1 : 0;
+    return n;
+}
+
+int USBDataReader::errorPointCount(quint8 loop) const
+{
+    if (loop >= Loops)
+        return 0;
+    int n = 0;
+    for (const LoopPoint &p : points[loop])
+        n += p.error != 0 ? 1 : 0;
+    return n;
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include "LoopPoint.h"
+#include "PointHistory.h"
+
+#include "PanelMemoryMap.h"
+#include "USBData.h"
+#include "USBRaw.h"
+
+#include <QString>
+#include <array>
+
+// The monitor's link to the panel and its image of the panel's loops: one
+// LoopPoint per address of every loop with its sample history, the panel's and
+// each loop's version text. Sends the monitor's point commands as frames over the
+// USB port and folds each reply into the point it concerns; reads a loop's stored
+// element records through the page cache, which runs over this same port.
+//
+// Every command sends nothing and returns false while not connected. A reply
+// shorter than the bytes a command reads fails and changes nothing. A failed
+// transfer closes the link and marks it disconnected, so no late reply can be
+// taken for the answer to a later request.
+class USBDataReader : private USBData, private USBRaw {
+public:
+    static constexpr int Loops = PanelMemoryMap::Loops;
+    static constexpr int Addresses = PanelMemoryMap::AddressesPerLoop;
+    static constexpr int BufferSize = 128;
+
+    USBDataReader();
+    ~USBDataReader() override;
+
+    bool connect();
+    void disconnect();
+    bool isConnected() const { return connected; }
+    QString panelVersion() const { return panelVersionText; }
+    QString loopVersion(quint8 loop) const;
+
+    // loopCount, presence[8] and maxPoints are reset first; at most 8 loops.
+    bool readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints);
+    bool readLoopVersion(quint8 loop);
+    // False, with the affected points cleared, when a page could not be read.
+    bool readLoopConfig(quint8 loop);
+    void fillPointFromConfig(quint8 loop, quint8 address, const quint8 record[PanelMemoryMap::RecordSize]);
+    bool explorePoint(quint8 loop, quint8 address);
+    bool readPointCounters(quint8 loop, quint8 address);
+    bool pollPoint(quint8 loop, quint8 address, quint8 mode, bool count);
+    bool readPointParam(quint8 loop, quint8 address, quint8 parameter, quint8 &value);
+    bool writePointParam(quint8 loop, quint8 address, quint8 parameter, quint8 value);
+    bool setPointAlarm(quint8 loop, quint8 address);
+    bool setPointOutput(quint8 loop, quint8 address, quint8 on);
+    bool setPointLed(quint8 loop, quint8 address, quint8 mode);
+    bool sendKey(quint8 key);
+
+    void setLogging(bool on, const QString &path);
+    void clearHistory(int &progress);
+    bool exportHistory(quint8 loop, const QString &fileName) const;
+
+    // Adds alarm, maintenance or fault bits for a valid normalized reading.
+    static void evaluateStatus(LoopPoint &point, quint8 value, quint8 previous);
+
+    // Loop statistics; a loop above 7 gives 0.
+    int totalPolls(quint8 loop) const;
+    int totalErrors(quint8 loop) const;
+    int countByType(quint8 loop, quint8 type) const;
+    int presentCount(quint8 loop) const;
+    int errorPointCount(quint8 loop) const;
+
+protected:
+    static bool isPoint(quint8 loop, quint8 address) { return loop < Loops && address < Addresses; }
+    LoopPoint &point(quint8 loop, quint8 address) { return points[loop][address]; }
+    const LoopPoint &point(quint8 loop, quint8 address) const { return points[loop][address]; }
+
+    PointHistory history;
+    std::array<std::array<LoopPoint, Addresses>, Loops> points;
+    QString panelVersionText;
+    std::array<QString, Loops> loopVersionTexts;
+    bool connected = false;
+    bool historyEnabled = false;
+    QString historyPath;
+
+private:
+    // A page read of the cache; a failed one closes the link.
+    bool readPage(quint16 page, quint8 buffer[PanelLink::PageSize]) override;
+    // Sends the request of `length` bytes in m_buffer and reads its reply into
+    // m_buffer; false when not connected, on a failed transfer (the link is then
+    // closed) or when the reply is shorter than `minReply`.
+    bool exchange(quint16 length, quint16 minReply, quint16 &replyLength);
+    void linkLost();
+
+    quint8 m_buffer[BufferSize] = {};
+};
