@@ -5,6 +5,7 @@
 
 #include "PanelConfig.h"
 #include "SimPanel.h"
+#include "SitePanels.h"
 #include "USBDataConfig.h"
 
 #include <ctime>
@@ -14,44 +15,6 @@ namespace {
 
 constexpr int Rounds = 20;
 constexpr double LinkMsPerTransfer = 1.0;
-
-std::unique_ptr<PanelConfig> fullPanel()
-{
-    auto p = std::make_unique<PanelConfig>();
-    p->setDefaults();
-    p->setName(QStringLiteral("Full panel"));
-    for (int loop = 0; loop < PanelConfig::LoopCount; ++loop)
-        for (int a = 0; a < PanelConfig::AddressCount; ++a) {
-            DeviceRecord *d = p->deviceAt(loop, a);
-            d->type = quint8(1 + a % 12);
-            d->ext_type = quint8(1 + a % 4);
-            d->zone = quint8(a);
-            d->mode = 1;
-            d->description = QStringLiteral("Датчик %1-%2").arg(loop + 1).arg(a + 1);
-        }
-    for (int z = 0; z < PanelConfig::ZoneCount; ++z)
-        p->zoneNameAt(z) = QStringLiteral("Zone %1").arg(z + 1);
-    for (int n = 0; n < PanelConfig::EventSlotCount; ++n) {
-        EventRecord e;
-        e.cause.id_blk = EventRecord::ScopeZone;
-        e.cause.first = e.cause.last = quint8(n % 250);
-        e.effect.id_blk = EventRecord::ScopePanel;
-        e.effect.delay = quint16(n);
-        p->setEvent(n, e);
-    }
-    for (int k = 0; k < PanelConfig::MaxLogicEvents; ++k) {
-        auto m = std::make_unique<LogManeuver>();
-        m->record.effect.id_blk = EventRecord::ScopePanel;
-        for (int t = 0; t < LogManeuver::MaxPanelConditions; ++t) {
-            LogicEventTerm term;
-            term.id_blk = EventRecord::ScopeZone;
-            term.first = term.last = quint8(t);
-            m->conditions.append(term);
-        }
-        p->addLogicEvent(m);
-    }
-    return p;
-}
 
 bool upload(USBDataConfig &engine, PanelConfig *panel)
 {
@@ -112,7 +75,7 @@ bool measure(QTextStream &out, const char *what, Run run)
 int transferBench(QTextStream &out)
 {
     sim::SimPanel::instance().reset();
-    auto source = fullPanel();
+    auto source = SitePanels::fullPanel();
     USBDataConfig engine;
     if (!measure(out, "full upload", [&] { return upload(engine, source.get()); }))
         return 1;

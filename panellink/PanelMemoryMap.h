@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <QtEndian>
 #include <QtGlobal>
+#include <cstring>
 
 // Where each record lives in the panel's memory of 256-byte pages. A ".conf"
 // image holds the same pages at the same numbers.
@@ -74,12 +76,18 @@ constexpr int logicTermOffset(int event, int term) { return LogicTermSize * (log
 constexpr quint16 logicHeaderPage(int event) { return quint16(LogicHeaderFirstPage + (event >> 4)); }
 constexpr int logicHeaderOffset(int event) { return LogicHeaderSize * (event & 15); }
 
-// Bytes 2-3 of effects and logic headers: big-endian on the page, host order in records.
-inline void swap16At(quint8 *record)
+// Bytes 2-3 of effects and logic headers: big-endian on the page, host order in
+// the records handed to and from the cache.
+inline void pageToHost16(quint8 *record)
 {
-    const quint8 t = record[2];
-    record[2] = record[3];
-    record[3] = t;
+    const quint16 value = qFromBigEndian<quint16>(record + 2);
+    std::memcpy(record + 2, &value, sizeof value);
+}
+inline void hostToPage16(quint8 *record)
+{
+    quint16 value;
+    std::memcpy(&value, record + 2, sizeof value);
+    qToBigEndian(value, record + 2);
 }
 
 // Identity texts of page 5: one Latin-1 byte per character, at most 31 bytes and

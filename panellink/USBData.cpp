@@ -187,9 +187,10 @@ bool USBData::readEventGroup(int group)
     const quint16 pages[3] = {quint16(CauseFirstPage + group), quint16(EffectFirstPage + 2 * group),
                               quint16(EffectFirstPage + 2 * group + 1)};
     for (int i = 0; i < 3; ++i) {
-        if (!m_link || !m_link->readPage(pages[i], scratch + i * PageSize))
+        if (!readInto(pages[i], scratch + i * PageSize))
             return false;
     }
+    // The group is taken only when all three pages arrived.
     std::memcpy(data(), scratch, EventBufferSize);
     m_cachedPage = pages[0];
     return true;
@@ -219,7 +220,7 @@ bool USBData::readNextEvent(quint8 *cause, quint8 *effect)
     const int inGroup = m_eventCounter & 31;
     std::memcpy(cause, data() + CauseSize * inGroup, CauseSize);
     std::memcpy(effect, data() + EffectsOffset + EffectSize * inGroup, EffectSize);
-    swap16At(effect);
+    pageToHost16(effect);
     ++m_eventCounter;
     return true;
 }
@@ -262,7 +263,7 @@ bool USBData::writeEvent(int slot, const quint8 *cause, const quint8 *effect)
     std::memcpy(data() + CauseSize * inGroup, cause, CauseSize);
     quint8 *to = data() + EffectsOffset + EffectSize * inGroup;
     std::memcpy(to, effect, EffectSize);
-    swap16At(to);
+    hostToPage16(to);
     return true;
 }
 
@@ -296,7 +297,7 @@ bool USBData::readLogicEvent(int event, quint8 *terms, quint8 *header)
         return false;
     std::memcpy(terms, data() + LogicTermSize * logicTermIndex(event, 0), TermsPerLogicEvent * LogicTermSize);
     std::memcpy(header, data() + LogicHeaderAreaOffset + LogicHeaderSize * event, LogicHeaderSize);
-    swap16At(header);
+    pageToHost16(header);
     return true;
 }
 
@@ -330,7 +331,7 @@ bool USBData::writeLogicHeader(int event, const quint8 *header)
         return false;
     quint8 *to = data() + logicHeaderOffset(event);
     std::memcpy(to, header, LogicHeaderSize);
-    swap16At(to);
+    hostToPage16(to);
     return true;
 }
 

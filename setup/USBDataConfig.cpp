@@ -47,8 +47,6 @@ USBDataConfig::USBDataConfig() = default;
 USBDataConfig::~USBDataConfig()
 {
     disconnect();
-    delete link();
-    setLink(nullptr);
 }
 
 void USBDataConfig::keepResponsive()
@@ -60,8 +58,7 @@ void USBDataConfig::keepResponsive()
 
 bool USBDataConfig::connectLink(InterfaceRaw *newLink)
 {
-    closeLink();
-    delete link();
+    closeLink();   // at most one link: the engine holds one only while connected
     setLink(newLink);
     m_connected = newLink && newLink->open();
     if (!m_connected) {

@@ -12,6 +12,8 @@ namespace SitePanels {
 // `events` used slots, logic events (one with 12 conditions), identity, system
 // page, serial ports and web server.
 std::unique_ptr<PanelConfig> richPanel(int events = 100);
+// Every address, zone, event slot and logic event (with 10 conditions) used.
+std::unique_ptr<PanelConfig> fullPanel();
 // The differences between two panels in what the panel's memory carries.
 QStringList differences(const PanelConfig &a, const PanelConfig &b);
 }

@@ -56,6 +56,13 @@ void cutConditionsToPanel(PanelConfig &p)
             p.logicEventAt(k)->conditions.removeLast();
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
@@ -86,6 +93,7 @@ private slots:
     void logLines();
     void logWithoutEntriesLeavesTheFile();
     void logStopsAtAnUnreadableLine();
+    void logIntoAnUnopenableFileFails();
     void confExportThenImport();
     void panelForgottenOnDisconnect();
 
@@ -483,10 +491,7 @@ void TestUSBDataConfig::logLines()
 void TestUSBDataConfig::logWithoutEntriesLeavesTheFile()
 {
     const QString path = m_dir.filePath("empty-log.txt");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("previous\n");
-    f.close();
+    writeFile(path, "previous\n");
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
     QVERIFY(engine.readLog(LogFault, path));
@@ -504,10 +509,7 @@ void TestUSBDataConfig::logStopsAtAnUnreadableLine()
     SimPanel &panel = SimPanel::instance();
     panel.setLog(LogGeneral, {QByteArray("one"), QByteArray("two"), QByteArray("three")});
     const QString path = m_dir.filePath("general.txt");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("old log\n");
-    f.close();
+    writeFile(path, "old log\n");
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
     panel.injectFault(ReplyFault::ShortPayload, panel.requestCount() + 3, 50);   // the second line
@@ -515,8 +517,14 @@ void TestUSBDataConfig::logStopsAtAnUnreadableLine()
     QCOMPARE(fileBytes(path), QByteArray("old log\n"));
     QCOMPARE(panel.requestCount(), 3);   // nothing read after the failed line
     engine.disconnect();
+}
 
-    QVERIFY(!engine.connectUsb() || engine.readLog(LogGeneral, m_dir.filePath("no/such/dir/x.txt")) == false);
+void TestUSBDataConfig::logIntoAnUnopenableFileFails()
+{
+    SimPanel::instance().setLog(LogTest, {QByteArray("T1")});
+    USBDataConfig engine;
+    QVERIFY(engine.connectUsb());
+    QVERIFY(!engine.readLog(LogTest, m_dir.filePath("no/such/dir/test.txt")));
     engine.disconnect();
 }
 
