@@ -88,22 +88,49 @@ bool USBData::moveWritePage(quint16 page)
     return true;
 }
 
+bool USBData::beginRecordRead(Section section, quint16 firstPage)
+{
+    allocate(section, PageSize);
+    return fetchRecordPage(firstPage);
+}
+
+bool USBData::beginRecordWrite(Section section, quint16 firstPage)
+{
+    allocate(section, PageSize);
+    if (section != Section::LogicWrite)
+        prepareWritePage();
+    m_cachedPage = firstPage;
+    return true;
+}
+
+bool USBData::readRecord(Section section, bool inMap, quint16 page, int offset, quint8 *record, int size)
+{
+    if (m_section != section || !inMap || !fetchRecordPage(page))
+        return false;
+    std::memcpy(record, data() + offset, size_t(size));
+    return true;
+}
+
+quint8 *USBData::writeRecord(Section section, bool inMap, quint16 page, int offset, const quint8 *record, int size)
+{
+    if (m_section != section || !inMap || !moveWritePage(page))
+        return nullptr;
+    quint8 *to = data() + offset;
+    std::memcpy(to, record, size_t(size));
+    return to;
+}
+
 // ---- elements ---------------------------------------------------------------
 
 bool USBData::beginDeviceRead()
 {
-    allocate(Section::DeviceRead, PageSize);
-    return fetchRecordPage(DeviceFirstPage);
+    return beginRecordRead(Section::DeviceRead, DeviceFirstPage);
 }
 
 bool USBData::readDevice(int loop, int address, quint8 *record)
 {
-    if (m_section != Section::DeviceRead || !isDevice(loop, address))
-        return false;
-    if (!fetchRecordPage(devicePage(loop, address)))
-        return false;
-    std::memcpy(record, data() + deviceOffset(address), RecordSize);
-    return true;
+    return readRecord(Section::DeviceRead, isDevice(loop, address), devicePage(loop, address),
+                      deviceOffset(address), record, RecordSize);
 }
 
 void USBData::endDeviceRead()
@@ -113,20 +140,13 @@ void USBData::endDeviceRead()
 
 bool USBData::beginDeviceWrite()
 {
-    allocate(Section::DeviceWrite, PageSize);
-    prepareWritePage();
-    m_cachedPage = DeviceFirstPage;
-    return true;
+    return beginRecordWrite(Section::DeviceWrite, DeviceFirstPage);
 }
 
 bool USBData::writeDevice(int loop, int address, const quint8 *record)
 {
-    if (m_section != Section::DeviceWrite || !isDevice(loop, address))
-        return false;
-    if (!moveWritePage(devicePage(loop, address)))
-        return false;
-    std::memcpy(data() + deviceOffset(address), record, RecordSize);
-    return true;
+    return writeRecord(Section::DeviceWrite, isDevice(loop, address), devicePage(loop, address),
+                       deviceOffset(address), record, RecordSize);
 }
 
 bool USBData::flushPage()
@@ -142,18 +162,12 @@ bool USBData::flushPage()
 
 bool USBData::beginZoneRead()
 {
-    allocate(Section::ZoneRead, PageSize);
-    return fetchRecordPage(ZoneFirstPage);
+    return beginRecordRead(Section::ZoneRead, ZoneFirstPage);
 }
 
 bool USBData::readZone(int zone, quint8 *record)
 {
-    if (m_section != Section::ZoneRead || !isZone(zone))
-        return false;
-    if (!fetchRecordPage(zonePage(zone)))
-        return false;
-    std::memcpy(record, data() + zoneOffset(zone), RecordSize);
-    return true;
+    return readRecord(Section::ZoneRead, isZone(zone), zonePage(zone), zoneOffset(zone), record, RecordSize);
 }
 
 void USBData::endZoneRead()
@@ -163,20 +177,12 @@ void USBData::endZoneRead()
 
 bool USBData::beginZoneWrite()
 {
-    allocate(Section::ZoneWrite, PageSize);
-    prepareWritePage();
-    m_cachedPage = ZoneFirstPage;
-    return true;
+    return beginRecordWrite(Section::ZoneWrite, ZoneFirstPage);
 }
 
 bool USBData::writeZone(int zone, const quint8 *record)
 {
-    if (m_section != Section::ZoneWrite || !isZone(zone))
-        return false;
-    if (!moveWritePage(zonePage(zone)))
-        return false;
-    std::memcpy(data() + zoneOffset(zone), record, RecordSize);
-    return true;
+    return writeRecord(Section::ZoneWrite, isZone(zone), zonePage(zone), zoneOffset(zone), record, RecordSize);
 }
 
 // ---- events -----------------------------------------------------------------
@@ -308,31 +314,22 @@ void USBData::endLogicRead()
 
 bool USBData::beginLogicWrite()
 {
-    allocate(Section::LogicWrite, PageSize);
-    m_cachedPage = LogicTermFirstPage;
-    return true;
+    return beginRecordWrite(Section::LogicWrite, LogicTermFirstPage);
 }
 
 bool USBData::writeLogicTerm(int event, int term, const quint8 *record)
 {
-    if (m_section != Section::LogicWrite || !isLogicTerm(event, term))
-        return false;
-    if (!moveWritePage(logicTermPage(event, term)))
-        return false;
-    std::memcpy(data() + logicTermOffset(event, term), record, LogicTermSize);
-    return true;
+    return writeRecord(Section::LogicWrite, isLogicTerm(event, term), logicTermPage(event, term),
+                       logicTermOffset(event, term), record, LogicTermSize);
 }
 
 bool USBData::writeLogicHeader(int event, const quint8 *header)
 {
-    if (m_section != Section::LogicWrite || !isLogicEvent(event))
-        return false;
-    if (!moveWritePage(logicHeaderPage(event)))
-        return false;
-    quint8 *to = data() + logicHeaderOffset(event);
-    std::memcpy(to, header, LogicHeaderSize);
-    hostToPage16(to);
-    return true;
+    quint8 *to = writeRecord(Section::LogicWrite, isLogicEvent(event), logicHeaderPage(event),
+                             logicHeaderOffset(event), header, LogicHeaderSize);
+    if (to)
+        hostToPage16(to);
+    return to != nullptr;
 }
 
 // ---- page 4 -------------------------------------------------------------------

@@ -82,6 +82,12 @@ private:
     bool readInto(quint16 page, quint8 *at);
     bool writeFrom(quint16 page, const quint8 *at);
     bool fetchRecordPage(quint16 page);
+    bool beginRecordRead(Section section, quint16 firstPage);
+    bool beginRecordWrite(Section section, quint16 firstPage);
+    // One record of a one-page-cache section; refused outside the section or the map.
+    bool readRecord(Section section, bool inMap, quint16 page, int offset, quint8 *record, int size);
+    // Where the record was stored, null when refused or the previous page could not be sent.
+    quint8 *writeRecord(Section section, bool inMap, quint16 page, int offset, const quint8 *record, int size);
     bool moveWritePage(quint16 page);
     void prepareWritePage();
     bool readEventGroup(int group);
