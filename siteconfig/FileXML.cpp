@@ -306,84 +306,72 @@ void FileXML::writeLogManeuvers(const PanelConfig &panel)
     xml->writeEndElement();
 }
 
+namespace {
+
+const FileXML::ScopeElement scopeElements[] = {
+    {EventRecord::ScopePanel, QStringLiteral("PanelEvent"), QStringLiteral("PanelAction"),
+     QString(), QString()},
+    {EventRecord::ScopeLoop, QStringLiteral("LoopEvent"), QStringLiteral("LoopAction"),
+     QStringLiteral("i_loop"), QStringLiteral("f_loop")},
+    {EventRecord::ScopeZone, QStringLiteral("ZoneEvent"), QStringLiteral("ZoneAction"),
+     QStringLiteral("i_zona"), QStringLiteral("f_zona")},
+    {EventRecord::ScopeElement, QStringLiteral("DeviceEvent"), QStringLiteral("DeviceAction"),
+     QStringLiteral("loop"), QStringLiteral("address")},
+};
+
+} // namespace
+
+const FileXML::ScopeElement *FileXML::scopeElement(int scope)
+{
+    for (const ScopeElement &e : scopeElements) {
+        if (e.scope == scope)
+            return &e;
+    }
+    return nullptr;
+}
+
+const FileXML::ScopeElement *FileXML::scopeElement(QStringView elementName)
+{
+    for (const ScopeElement &e : scopeElements) {
+        if (elementName == e.event || elementName == e.action)
+            return &e;
+    }
+    return nullptr;
+}
+
 void FileXML::writeEvent(const EventRecord::Cause &cause)
 {
-    switch (cause.id_blk) {
-    case EventRecord::ScopePanel:
-        xml->writeEmptyElement(QStringLiteral("PanelEvent"));
-        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
-        writeNumber(QStringLiteral("event"), cause.event);
-        break;
-    case EventRecord::ScopeLoop:
-        xml->writeEmptyElement(QStringLiteral("LoopEvent"));
-        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
-        writeNumber(QStringLiteral("event"), cause.event);
-        writeNumber(QStringLiteral("i_loop"), cause.first);
-        writeNumber(QStringLiteral("f_loop"), cause.last);
-        break;
-    case EventRecord::ScopeZone:
-        xml->writeEmptyElement(QStringLiteral("ZoneEvent"));
-        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
-        writeNumber(QStringLiteral("event"), cause.event);
-        writeNumber(QStringLiteral("i_zona"), cause.first);
-        writeNumber(QStringLiteral("f_zona"), cause.last);
-        break;
-    case EventRecord::ScopeElement:
-        xml->writeEmptyElement(QStringLiteral("DeviceEvent"));
-        writeNumber(QStringLiteral("id_blk"), cause.id_blk);
-        writeNumber(QStringLiteral("event"), cause.event);
-        writeNumber(QStringLiteral("loop"), cause.first);
-        writeNumber(QStringLiteral("address"), cause.last);
-        break;
-    default:
-        break;
+    const ScopeElement *names = scopeElement(cause.id_blk);
+    if (!names)
+        return;
+    xml->writeEmptyElement(names->event);
+    writeNumber(QStringLiteral("id_blk"), cause.id_blk);
+    writeNumber(QStringLiteral("event"), cause.event);
+    if (!names->first.isEmpty()) {
+        writeNumber(names->first, cause.first);
+        writeNumber(names->last, cause.last);
     }
 }
 
 void FileXML::writeAction(const EventRecord::Effect &effect)
 {
-    const char *element = nullptr;
-    switch (effect.id_blk) {
-    case EventRecord::ScopePanel:
-        xml->writeEmptyElement(QStringLiteral("PanelAction"));
-        writeNumber(QStringLiteral("id_blk"), effect.id_blk);
-        writeNumber(QStringLiteral("id_panel"), effect.id_panel);
-        writeNumber(QStringLiteral("delay"), effect.delay);
-        writeNumber(QStringLiteral("matches"), effect.matches);
-        writeNumber(QStringLiteral("act"), effect.act);
+    const ScopeElement *names = scopeElement(effect.id_blk);
+    if (!names)
         return;
-    case EventRecord::ScopeLoop:
-        element = "LoopAction";
-        break;
-    case EventRecord::ScopeZone:
-        element = "ZoneAction";
-        break;
-    case EventRecord::ScopeElement:
-        element = "DeviceAction";
-        break;
-    default:
-        return;
-    }
-    xml->writeEmptyElement(QString::fromLatin1(element));
+    xml->writeEmptyElement(names->action);
     writeNumber(QStringLiteral("id_blk"), effect.id_blk);
     writeNumber(QStringLiteral("id_panel"), effect.id_panel);
     writeNumber(QStringLiteral("delay"), effect.delay);
+    if (names->first.isEmpty()) {
+        // The panel effect alone writes "matches" before "act".
+        writeNumber(QStringLiteral("matches"), effect.matches);
+        writeNumber(QStringLiteral("act"), effect.act);
+        return;
+    }
     writeNumber(QStringLiteral("act"), effect.act);
     writeNumber(QStringLiteral("matches"), effect.matches);
-    switch (effect.id_blk) {
-    case EventRecord::ScopeLoop:
-        writeNumber(QStringLiteral("i_loop"), effect.first);
-        writeNumber(QStringLiteral("f_loop"), effect.last);
-        break;
-    case EventRecord::ScopeZone:
-        writeNumber(QStringLiteral("i_zona"), effect.first);
-        writeNumber(QStringLiteral("f_zona"), effect.last);
-        break;
-    default:
-        writeNumber(QStringLiteral("loop"), effect.first);
-        writeNumber(QStringLiteral("address"), effect.last);
-        break;
-    }
+    writeNumber(names->first, effect.first);
+    writeNumber(names->last, effect.last);
 }
 
 // ------------------------------------------------------------------ reading

@@ -45,6 +45,22 @@ public:
     // surrogates, U+FFFE and U+FFFF).
     static QString xmlSafe(const QString &text);
 
+    // The cause and effect element of one scope and the attributes that
+    // carry its first and last byte ("i_loop" / "f_loop" and the like); the
+    // panel scope has none. The one list of these names for writer and reader.
+    struct ScopeElement
+    {
+        int scope;
+        QString event;    // "PanelEvent", "LoopEvent", "ZoneEvent", "DeviceEvent"
+        QString action;   // "PanelAction", ...
+        QString first;    // empty for the panel scope
+        QString last;
+    };
+    // The entry of a cause or effect scope; null for a scope without element.
+    static const ScopeElement *scopeElement(int scope);
+    // The entry whose cause or effect element has this name; null for others.
+    static const ScopeElement *scopeElement(QStringView elementName);
+
 private:
     void writeInstallation(const Facility &facility);
     void writePanel(const PanelConfig &panel);

@@ -1,6 +1,7 @@
 #include "MyXMLHandler.h"
 
 #include "Facility.h"
+#include "FileXML.h"
 #include "LogManeuver.h"
 #include "PanelConfig.h"
 
@@ -302,18 +303,10 @@ void MyXMLHandler::finishLogicEvent()
 
 bool MyXMLHandler::readEvent(QStringView localName, const QXmlStreamAttributes &atts)
 {
-    QStringView firstName;
-    QStringView lastName;
-    if (localName == u"LoopEvent") {
-        firstName = u"i_loop";
-        lastName = u"f_loop";
-    } else if (localName == u"ZoneEvent") {
-        firstName = u"i_zona";
-        lastName = u"f_zona";
-    } else if (localName == u"DeviceEvent") {
-        firstName = u"loop";
-        lastName = u"address";
-    }
+    // The name only selects which first and last attributes are read.
+    const FileXML::ScopeElement *names = FileXML::scopeElement(localName);
+    const QStringView firstName = names ? QStringView(names->first) : QStringView();
+    const QStringView lastName = names ? QStringView(names->last) : QStringView();
 
     EventRecord::Cause cause;
     for (const QXmlStreamAttribute &a : atts) {
@@ -339,18 +332,10 @@ bool MyXMLHandler::readEvent(QStringView localName, const QXmlStreamAttributes &
 
 bool MyXMLHandler::readAction(QStringView localName, const QXmlStreamAttributes &atts)
 {
-    QStringView firstName;
-    QStringView lastName;
-    if (localName == u"LoopAction") {
-        firstName = u"i_loop";
-        lastName = u"f_loop";
-    } else if (localName == u"ZoneAction") {
-        firstName = u"i_zona";
-        lastName = u"f_zona";
-    } else if (localName == u"DeviceAction") {
-        firstName = u"loop";
-        lastName = u"address";
-    }
+    // The name only selects which first and last attributes are read.
+    const FileXML::ScopeElement *names = FileXML::scopeElement(localName);
+    const QStringView firstName = names ? QStringView(names->first) : QStringView();
+    const QStringView lastName = names ? QStringView(names->last) : QStringView();
 
     EventRecord::Effect effect;
     for (const QXmlStreamAttribute &a : atts) {

@@ -1,12 +1,10 @@
 #include "Facility.h"
+#include "FileSizeLimit.h"
 #include "FileTxt.h"
 #include "PanelConfig.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
-#include <csignal>
 
 class TestFileTxt : public QObject
 {
@@ -225,16 +223,13 @@ void TestFileTxt::failedSaveKeepsOldFile()
             addDevice(*panel, l, a, 1, a, QStringLiteral("Optical detector %1").arg(a + 1));
     }
 
-    // Files may not grow beyond 4 KiB while the text is saved (a full disk).
-    struct rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = FileTxt().writeSite(fileName, &site, true, true, true);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        // Files may not grow beyond 4 KiB while the text is saved (a full disk).
+        FileSizeLimit limit(4096);
+        QVERIFY(limit.isActive());
+        written = FileTxt().writeSite(fileName, &site, true, true, true);
+    }
 
     QVERIFY(!written);
     QCOMPARE(readBytes(fileName), QByteArray("old text\n"));

@@ -1,4 +1,5 @@
 #include "Facility.h"
+#include "FileSizeLimit.h"
 #include "FileXML.h"
 #include "PanelConfig.h"
 
@@ -6,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <cstring>
 #include <unistd.h>
 
@@ -700,15 +699,9 @@ void TestFileXML::failedSaveKeepsOldFile()
     bool written = true;
     if (diskFull) {
         // Files may not grow beyond 2 KiB while the site is saved.
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = saved;
-        small.rlim_cur = 2048;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        FileSizeLimit limit(2048);
+        QVERIFY(limit.isActive());
         written = FileXML(&site).writeXml(fileName);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
     } else {
         if (geteuid() == 0)
             QSKIP("folder permissions do not bind the superuser");
