@@ -25,6 +25,17 @@ void LoopPoint::clear()
     actions = 0;
 }
 
+void LoopPoint::resetReadings()
+{
+    comm = 0;
+    error = 0;
+    percent = 0.0f;
+    normalizedValue = -1;
+    absoluteValue = -1;
+    maxValue = -1;
+    minValue = -1;
+}
+
 QString LoopPoint::typeName(int type)
 {
     switch (type) {

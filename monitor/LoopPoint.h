@@ -42,6 +42,9 @@ struct LoopPoint {
     // Back to the state of a new connection; secondValue, enabledByte,
     // configByte28, threshold and sensibility are kept.
     void clear();
+    // Counters to 0 and the readings normalizedValue, absoluteValue, maxValue and
+    // minValue to -1 (none); secondValue is left as it is.
+    void resetReadings();
 
     // The display name of an element type (translation context QObject).
     static QString typeName(int type);

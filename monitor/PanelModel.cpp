@@ -141,8 +141,9 @@ QVariant PanelModel::displayValue(const LoopPoint &p, int column) const
     case ColThreshold: return hasParameters(p) ? QVariant(int(p.threshold)) : QVariant();
     case ColSensibility: return hasParameters(p) ? QVariant(int(p.sensibility)) : QVariant();
     case ColActions: {
+        // forType gives 0 for a type above 12
         const quint8 mask = PointActionMask::forType(p.type);
-        if (p.type > LoopPoint::LastType || mask == 0)
+        if (mask == 0)
             return QVariant();
         return QVariant::fromValue(virtualActions(p.actions, mask));
     }
@@ -247,18 +248,6 @@ void PanelModel::closePort()
     pollTimer->stop();
     if (USBDataReader::isConnected())
         USBDataReader::disconnect();
-}
-
-bool PanelModel::readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints)
-{
-    if (!USBDataReader::isConnected()) {
-        loopCount = 0;
-        maxPoints = 0;
-        for (int i = 0; i < 8; ++i)
-            presence[i] = 0;
-        return false;
-    }
-    return USBDataReader::readPanelInfo(loopCount, presence, maxPoints);
 }
 
 bool PanelModel::exploreLoop(quint8 loop)
@@ -427,15 +416,8 @@ void PanelModel::timerSlot()
 
 void PanelModel::resetLoopValues()
 {
-    for (LoopPoint &p : points[shownLoop]) {
-        p.comm = 0;
-        p.error = 0;
-        p.percent = 0.0f;
-        p.normalizedValue = -1;
-        p.absoluteValue = -1;
-        p.maxValue = -1;
-        p.minValue = -1;
-    }
+    for (LoopPoint &p : points[shownLoop])
+        p.resetReadings();
     emitAllChanged();
 }
 

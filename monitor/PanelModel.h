@@ -1,4 +1,5 @@
 #pragma once
+#include "MyConfigOptions.h"
 #include "USBDataReader.h"
 
 #include <QAbstractTableModel>
@@ -21,9 +22,10 @@ public:
         ColTotalComms, ColThreshold, ColSensibility, ColActions, ColumnCount
     };
     static constexpr int RowCount = USBDataReader::Addresses;
-    static constexpr int DefaultPollInterval = 500;
-    static constexpr int MinPollInterval = 500;
-    static constexpr int MaxPollInterval = 2000;
+    // The poll periods the options accept are the ones the timer runs at.
+    static constexpr int DefaultPollInterval = int(MyConfigOptions::DefaultPeriode);
+    static constexpr int MinPollInterval = int(MyConfigOptions::MinPeriode);
+    static constexpr int MaxPollInterval = int(MyConfigOptions::MaxPeriode);
     static constexpr int MinThreshold = 10;
     static constexpr int MaxThreshold = 60;
     static constexpr int MinSensibility = 1;
@@ -45,7 +47,11 @@ public:
     bool isConnected() const { return USBDataReader::isConnected(); }
     QString panelVersion() const { return USBDataReader::panelVersion(); }
     QString loopVersion(quint8 loop) const { return USBDataReader::loopVersion(loop); }
-    bool readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints);
+    // The outputs are reset first, also when not connected (false, nothing sent).
+    bool readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints)
+    {
+        return USBDataReader::readPanelInfo(loopCount, presence, maxPoints);
+    }
     bool exploreLoop(quint8 loop);
     void clearPoints();
     bool readPointState(quint8 loop, quint8 address);

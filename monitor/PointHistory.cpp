@@ -51,11 +51,7 @@ void PointHistory::append(int loop, int address, const PointHistorySample &sampl
 
 void PointHistory::clearAll(int &progress)
 {
-    progress = 0;
-    for (int i = 0; i < Loops * Addresses; ++i) {
-        m_lists[i].clear();
-        progress = (i + 1) * 100 / (Loops * Addresses);
-    }
+    init();
     progress = 100;
 }
 

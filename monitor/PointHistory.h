@@ -1,6 +1,8 @@
 #pragma once
 #include "PointHistorySample.h"
 
+#include "PanelMemoryMap.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -11,8 +13,8 @@
 // pointer to one stays valid for the life of the history.
 class PointHistory {
 public:
-    static constexpr int Loops = 8;
-    static constexpr int Addresses = 250;
+    static constexpr int Loops = PanelMemoryMap::Loops;
+    static constexpr int Addresses = PanelMemoryMap::AddressesPerLoop;
     static constexpr int MaxSamplesPerPoint = 10000;
 
     PointHistory();

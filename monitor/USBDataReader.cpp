@@ -5,6 +5,7 @@
 #include "PanelCharsetTable.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,16 +17,11 @@ constexpr int ConfigByte28 = 28;
 constexpr int SubtypeByte = 29;
 constexpr int MaxPresence = 8;
 
+// A point filled anew: no counters and no readings, the second value included.
 void resetReadings(LoopPoint &p)
 {
-    p.comm = 0;
-    p.error = 0;
-    p.percent = 0.0f;
-    p.normalizedValue = -1;
+    p.resetReadings();
     p.secondValue = -1;
-    p.absoluteValue = -1;
-    p.maxValue = -1;
-    p.minValue = -1;
 }
 }
 
@@ -82,12 +78,13 @@ bool USBDataReader::readPage(quint16 page, quint8 *buffer)
     return false;
 }
 
-bool USBDataReader::exchange(quint16 length, quint16 minReply, quint16 &replyLength)
+bool USBDataReader::exchange(std::initializer_list<quint8> request, quint16 minReply, quint16 &replyLength)
 {
     replyLength = 0;
     if (!connected)
         return false;
-    if (!writeFrame(m_buffer, length)) {
+    std::copy(request.begin(), request.end(), m_buffer);
+    if (!writeFrame(m_buffer, quint16(request.size()))) {
         linkLost();
         return false;
     }
@@ -102,24 +99,27 @@ bool USBDataReader::exchange(quint16 length, quint16 minReply, quint16 &replyLen
     return got >= minReply;
 }
 
+bool USBDataReader::exchange(std::initializer_list<quint8> request, quint16 minReply)
+{
+    quint16 replyLength = 0;
+    return exchange(request, minReply, replyLength);
+}
+
 bool USBDataReader::readPanelInfo(quint8 &loopCount, quint8 presence[8], quint8 &maxPoints)
 {
     loopCount = 0;
     maxPoints = 0;
     std::memset(presence, 0, MaxPresence);
 
-    m_buffer[0] = CmdPanelInfo;
     quint16 length = 0;
-    if (!exchange(1, 0, length))
+    if (!exchange({CmdPanelInfo}, 0, length))
         return false;
     if (length <= 1)
         return true;   // the panel has nothing to tell
     if (length < 6)
         return false;
 
-    panelVersionText.clear();
-    for (int i = 0; i < 4; ++i)
-        panelVersionText.append(QChar(char16_t(m_buffer[i])));
+    panelVersionText = QString::fromLatin1(reinterpret_cast<const char *>(m_buffer), 4);
     qDebug() << "Panel version:" << panelVersionText;
     loopCount = qMin<quint8>(m_buffer[4], Loops);
     maxPoints = m_buffer[5];
@@ -132,17 +132,15 @@ bool USBDataReader::readLoopVersion(quint8 loop)
 {
     if (loop >= Loops)
         return false;
-    m_buffer[0] = CmdLoopVersion;
-    m_buffer[1] = loop;
     quint16 length = 0;
-    if (!exchange(2, 0, length))
+    if (!exchange({CmdLoopVersion, loop}, 0, length))
         return false;
     if (length == 0)
         return true;
     if (length < 3)
         return false;
-    QString text;
-    text.append(QChar(char16_t(m_buffer[0]))).append(QLatin1Char('.')).append(QChar(char16_t(m_buffer[1]))).append(QChar(char16_t(m_buffer[2])));
+    const char *reply = reinterpret_cast<const char *>(m_buffer);
+    const QString text = QString::fromLatin1(reply, 1) + QLatin1Char('.') + QString::fromLatin1(reply + 1, 2);
     loopVersionTexts[loop] = text;
     qDebug().noquote() << "Loop " + QString::number(loop) + " version: " + text;
     return true;
@@ -195,13 +193,7 @@ void USBDataReader::fillPointFromConfig(quint8 loop, quint8 address, const quint
 
 bool USBDataReader::explorePoint(quint8 loop, quint8 address)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdExplorePoint;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    quint16 length = 0;
-    if (!exchange(3, 4, length))
+    if (!isPoint(loop, address) || !exchange({CmdExplorePoint, loop, address}, 4))
         return false;
     LoopPoint &p = points[loop][address];
     const quint8 result = m_buffer[1];
@@ -238,13 +230,7 @@ bool USBDataReader::explorePoint(quint8 loop, quint8 address)
 
 bool USBDataReader::readPointCounters(quint8 loop, quint8 address)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdPointCounters;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    quint16 length = 0;
-    if (!exchange(3, 7, length))
+    if (!isPoint(loop, address) || !exchange({CmdPointCounters, loop, address}, 7))
         return false;
     LoopPoint &p = points[loop][address];
     if (m_buffer[3] == 0) {
@@ -259,14 +245,7 @@ bool USBDataReader::readPointCounters(quint8 loop, quint8 address)
 
 bool USBDataReader::pollPoint(quint8 loop, quint8 address, quint8 mode, bool count)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdPollPoint;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    m_buffer[3] = mode;
-    quint16 length = 0;
-    if (!exchange(4, 3, length))
+    if (!isPoint(loop, address) || !exchange({CmdPollPoint, loop, address, mode}, 3))
         return false;
 
     LoopPoint &p = points[loop][address];
@@ -314,14 +293,7 @@ bool USBDataReader::pollPoint(quint8 loop, quint8 address, quint8 mode, bool cou
 
 bool USBDataReader::readPointParam(quint8 loop, quint8 address, quint8 parameter, quint8 &value)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdReadPointParam;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    m_buffer[3] = parameter;
-    quint16 length = 0;
-    if (!exchange(4, 2, length))
+    if (!isPoint(loop, address) || !exchange({CmdReadPointParam, loop, address, parameter}, 2))
         return false;
     if (m_buffer[0] == 0)
         value = m_buffer[1];
@@ -332,26 +304,13 @@ bool USBDataReader::readPointParam(quint8 loop, quint8 address, quint8 parameter
 
 bool USBDataReader::writePointParam(quint8 loop, quint8 address, quint8 parameter, quint8 value)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdWritePointParam;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    m_buffer[3] = parameter;
-    m_buffer[4] = value;
-    quint16 length = 0;
-    return exchange(5, 1, length) && m_buffer[0] == 0;
+    return isPoint(loop, address) && exchange({CmdWritePointParam, loop, address, parameter, value}, 1)
+           && m_buffer[0] == 0;
 }
 
 bool USBDataReader::setPointAlarm(quint8 loop, quint8 address)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdPointAlarm;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    quint16 length = 0;
-    if (!exchange(3, 0, length))
+    if (!isPoint(loop, address) || !exchange({CmdPointAlarm, loop, address}, 0))
         return false;
     points[loop][address].actions |= 0x10;
     return true;
@@ -359,14 +318,7 @@ bool USBDataReader::setPointAlarm(quint8 loop, quint8 address)
 
 bool USBDataReader::setPointOutput(quint8 loop, quint8 address, quint8 on)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdPointOutput;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    m_buffer[3] = on;
-    quint16 length = 0;
-    if (!exchange(4, 1, length) || m_buffer[0] == 0)
+    if (!isPoint(loop, address) || !exchange({CmdPointOutput, loop, address, on}, 1) || m_buffer[0] == 0)
         return false;
     LoopPoint &p = points[loop][address];
     p.actions = quint8((p.actions & 0x0F) | (on != 0 ? 0x10 : 0x00));
@@ -375,14 +327,7 @@ bool USBDataReader::setPointOutput(quint8 loop, quint8 address, quint8 on)
 
 bool USBDataReader::setPointLed(quint8 loop, quint8 address, quint8 mode)
 {
-    if (!isPoint(loop, address))
-        return false;
-    m_buffer[0] = CmdPointLed;
-    m_buffer[1] = loop;
-    m_buffer[2] = address;
-    m_buffer[3] = mode;
-    quint16 length = 0;
-    if (!exchange(4, 1, length) || m_buffer[0] == 0)
+    if (!isPoint(loop, address) || !exchange({CmdPointLed, loop, address, mode}, 1) || m_buffer[0] == 0)
         return false;
     LoopPoint &p = points[loop][address];
     p.actions = quint8((p.actions & 0xF0) | (mode & 0x0F));
@@ -391,10 +336,7 @@ bool USBDataReader::setPointLed(quint8 loop, quint8 address, quint8 mode)
 
 bool USBDataReader::sendKey(quint8 key)
 {
-    m_buffer[0] = CmdPanelKey;
-    m_buffer[1] = key;
-    quint16 length = 0;
-    return exchange(2, 0, length);
+    return exchange({CmdPanelKey, key}, 0);
 }
 
 void USBDataReader::setLogging(bool on, const QString &path)
@@ -466,52 +408,38 @@ void USBDataReader::evaluateStatus(LoopPoint &p, quint8 v, quint8 previous)
     }
 }
 
-int USBDataReader::totalPolls(quint8 loop) const
+template <typename Term>
+int USBDataReader::sumOverLoop(quint8 loop, Term term) const
 {
     if (loop >= Loops)
         return 0;
     int n = 0;
     for (const LoopPoint &p : points[loop])
-        n += int(p.comm);
+        n += term(p);
     return n;
+}
+
+int USBDataReader::totalPolls(quint8 loop) const
+{
+    return sumOverLoop(loop, [](const LoopPoint &p) { return int(p.comm); });
 }
 
 int USBDataReader::totalErrors(quint8 loop) const
 {
-    if (loop >= Loops)
-        return 0;
-    int n = 0;
-    for (const LoopPoint &p : points[loop])
-        n += int(p.error);
-    return n;
+    return sumOverLoop(loop, [](const LoopPoint &p) { return int(p.error); });
 }
 
 int USBDataReader::countByType(quint8 loop, quint8 type) const
 {
-    if (loop >= Loops)
-        return 0;
-    int n = 0;
-    for (const LoopPoint &p : points[loop])
-        n += p.type == type ? 1 : 0;
-    return n;
+    return sumOverLoop(loop, [type](const LoopPoint &p) { return p.type == type ? 1 : 0; });
 }
 
 int USBDataReader::presentCount(quint8 loop) const
 {
-    if (loop >= Loops)
-        return 0;
-    int n = 0;
-    for (const LoopPoint &p : points[loop])
-        n += p.type != 0 ? 1 : 0;
-    return n;
+    return sumOverLoop(loop, [](const LoopPoint &p) { return p.type != 0 ? 1 : 0; });
 }
 
 int USBDataReader::errorPointCount(quint8 loop) const
 {
-    if (loop >= Loops)
-        return 0;
-    int n = 0;
-    for (const LoopPoint &p : points[loop])
-        n += p.error != 0 ? 1 : 0;
-    return n;
+    return sumOverLoop(loop, [](const LoopPoint &p) { return p.error != 0 ? 1 : 0; });
 }

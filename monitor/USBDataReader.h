@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 
 // The monitor's link to the panel and its image of the panel's loops: one
 // LoopPoint per address of every loop with its sample history, the panel's and
@@ -80,11 +81,15 @@ protected:
 private:
     // A page read of the cache; a failed one closes the link.
     bool readPage(quint16 page, quint8 buffer[PanelLink::PageSize]) override;
-    // Sends the request of `length` bytes in m_buffer and reads its reply into
-    // m_buffer; false when not connected, on a failed transfer (the link is then
-    // closed) or when the reply is shorter than `minReply`.
-    bool exchange(quint16 length, quint16 minReply, quint16 &replyLength);
+    // Sends `request` and reads its reply into m_buffer; false when not
+    // connected, on a failed transfer (the link is then closed) or when the reply
+    // is shorter than `minReply`. replyLength is 0 unless a reply was read.
+    bool exchange(std::initializer_list<quint8> request, quint16 minReply, quint16 &replyLength);
+    bool exchange(std::initializer_list<quint8> request, quint16 minReply);
     void linkLost();
+    // The sum of term(point) over the loop's points; 0 for a loop above 7.
+    template <typename Term>
+    int sumOverLoop(quint8 loop, Term term) const;
 
     quint8 m_buffer[BufferSize] = {};
 };

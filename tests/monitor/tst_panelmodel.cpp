@@ -68,6 +68,7 @@ private slots:
     void tickWithNothingToPoll();
     void showLoopCursor();
     void pollingNeedsLink();
+    void panelInfoWhileDisconnected();
     void pollInterval_data();
     void pollInterval();
 
@@ -483,6 +484,21 @@ void TestPanelModel::showLoopCursor()
     m_model->showLoop(1);
     QCOMPARE(int(m_model->currentLoop()), 1);
     QCOMPARE(changedRows(spy).size(), 250);
+}
+
+void TestPanelModel::panelInfoWhileDisconnected()
+{
+    quint8 loops = 0, maxPoints = 0, presence[8] = {};
+    QVERIFY(m_model->readPanelInfo(loops, presence, maxPoints));
+    QCOMPARE(int(loops), 1);
+    m_model->closePort();
+    clearLogs();
+    // the previous connection's layout is not shown again
+    QVERIFY(!m_model->readPanelInfo(loops, presence, maxPoints));
+    QCOMPARE(int(loops), 0);
+    QCOMPARE(int(maxPoints), 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(presence), 8), QByteArray(8, '\0'));
+    QVERIFY(SimPanel::instance().transfers().isEmpty());
 }
 
 void TestPanelModel::pollingNeedsLink()

@@ -19,6 +19,8 @@ QByteArray readAll(const QString &path)
 }
 
 QString shortTime(const QDateTime &t) { return QLocale::system().toString(t, QLocale::ShortFormat); }
+
+const QDateTime T0(QDate(2026, 3, 14), QTime(10, 0, 0));
 }
 
 class TestPointHistory : public QObject {
@@ -27,8 +29,8 @@ private slots:
     void init();
 
     void exportTable();
-    void exportAppends();
-    void emptyLoopLeavesFileUntouched();
+    void exportToFile_data();
+    void exportToFile();
     void unopenableFileFails();
     void clearAllEmptiesEverything();
     void boundedDropsOldest();
@@ -42,7 +44,7 @@ private:
 void TestPointHistory::init()
 {
     QVERIFY(m_dir.isValid());
-    m_t0 = QDateTime(QDate(2026, 3, 14), QTime(10, 0, 0));
+    m_t0 = T0;
 }
 
 void TestPointHistory::exportTable()
@@ -66,36 +68,36 @@ void TestPointHistory::exportTable()
     QCOMPARE(lines.at(4), QByteArray());   // single line feed at the end
 }
 
-void TestPointHistory::exportAppends()
+void TestPointHistory::exportToFile_data()
 {
+    // The history holds one sample, at loop 2 (shown 3), address 249.
+    QTest::addColumn<int>("loop");
+    QTest::addColumn<bool>("existing");   // the file holds "old content\n" before
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("content");   // "<missing>": no file
+    const QByteArray old("old content\n");
+    QTest::newRow("appends after old content")
+        << 2 << true << true << old + "Timestamp;3.250 (nVA);3.250 (VA)\n" + shortTime(T0).toUtf8() + ";5;6\n";
+    QTest::newRow("loop without samples leaves file untouched") << 3 << true << false << old;
+    QTest::newRow("loop without samples creates no file") << 3 << false << false << QByteArray("<missing>");
+    QTest::newRow("loop out of range") << 8 << true << false << old;
+}
+
+void TestPointHistory::exportToFile()
+{
+    QFETCH(int, loop);
+    QFETCH(bool, existing);
+    QFETCH(bool, ok);
     PointHistory h;
     h.append(2, 249, sample(m_t0, 5, 6));
-    const QString file = m_dir.filePath("old.csv");
-    {
+    const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".csv");
+    if (existing) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old content\n");
     }
-    QVERIFY(h.exportFile(2, file));
-    QCOMPARE(readAll(file), "old content\nTimestamp;3.250 (nVA);3.250 (VA)\n" + shortTime(m_t0).toUtf8() + ";5;6\n");
-}
-
-void TestPointHistory::emptyLoopLeavesFileUntouched()
-{
-    PointHistory h;
-    h.append(0, 0, sample(m_t0, 1, 1));
-    const QString file = m_dir.filePath("keep.csv");
-    {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("precious\n");
-    }
-    QVERIFY(!h.exportFile(3, file));
-    QCOMPARE(readAll(file), QByteArray("precious\n"));
-    const QString none = m_dir.filePath("none.csv");
-    QVERIFY(!h.exportFile(3, none));
-    QVERIFY(!QFile::exists(none));
-    QVERIFY(!h.exportFile(8, file));
+    QCOMPARE(h.exportFile(loop, file), ok);
+    QTEST(readAll(file), "content");
 }
 
 void TestPointHistory::unopenableFileFails()

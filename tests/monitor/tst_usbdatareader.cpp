@@ -35,8 +35,6 @@ void addCommands()
 {
     QTest::addColumn<Command>("command");
     QTest::addColumn<QByteArray>("request");
-    quint8 loops = 0, maxPoints = 0, presence[8] = {};
-    Q_UNUSED(loops) Q_UNUSED(maxPoints) Q_UNUSED(presence)
     QTest::newRow("0x07 poll normalized") << Command([](Reader &r) { return r.pollPoint(2, 17, 1, true); }) << bytes({0x07, 2, 17, 1});
     QTest::newRow("0x07 poll absolute") << Command([](Reader &r) { return r.pollPoint(7, 249, 0, false); }) << bytes({0x07, 7, 249, 0});
     QTest::newRow("0x08 panel info") << Command([](Reader &r) { quint8 l, m, p[8]; return r.readPanelInfo(l, p, m); }) << bytes({0x08});

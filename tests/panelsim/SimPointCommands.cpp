@@ -1,9 +1,20 @@
 #include "SimPointCommands.h"
 
+#include <initializer_list>
+
 namespace sim {
 
 namespace {
 quint8 at(const QByteArray &r, int i) { return quint8(r.at(i)); }
+
+// A reply payload, byte by byte.
+QByteArray payload(std::initializer_list<quint8> bytes)
+{
+    QByteArray r;
+    for (quint8 b : bytes)
+        r.append(char(b));
+    return r;
+}
 }
 
 SimPointCommands::SimPointCommands(SimPanel &panel)
@@ -68,11 +79,7 @@ void SimPointCommands::install(quint8 code, int length, std::function<Reply(cons
 
 QByteArray SimPointCommands::pollReply(quint8 status, quint8 value, quint8 second)
 {
-    QByteArray r(3, '\0');
-    r[0] = char(status);
-    r[1] = char(value);
-    r[2] = char(second);
-    return r;
+    return payload({status, value, second});
 }
 
 QByteArray SimPointCommands::panelInfoReply(const QByteArray &version, quint8 loops, quint8 maxPoints,
@@ -87,29 +94,17 @@ QByteArray SimPointCommands::panelInfoReply(const QByteArray &version, quint8 lo
 
 QByteArray SimPointCommands::countersReply(quint8 result, quint8 version, quint8 alarms, quint8 faults)
 {
-    QByteArray r(7, '\0');
-    r[3] = char(result);
-    r[4] = char(version);
-    r[5] = char(alarms);
-    r[6] = char(faults);
-    return r;
+    return payload({0, 0, 0, result, version, alarms, faults});
 }
 
 QByteArray SimPointCommands::exploreReply(quint8 result, quint8 type, quint8 subtype)
 {
-    QByteArray r(4, '\0');
-    r[1] = char(result);
-    r[2] = char(type);
-    r[3] = char(subtype);
-    return r;
+    return payload({0, result, type, subtype});
 }
 
 QByteArray SimPointCommands::paramReply(quint8 result, quint8 value)
 {
-    QByteArray r(2, '\0');
-    r[0] = char(result);
-    r[1] = char(value);
-    return r;
+    return payload({result, value});
 }
 
 void SimPointCommands::setPoll(int loop, int address, int mode, const QByteArray &reply)
