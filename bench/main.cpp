@@ -1,6 +1,6 @@
 #include "Bench.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QList>
 #include <QStringList>
 
@@ -24,7 +24,10 @@ BenchRegistration::BenchRegistration(const char *name, BenchFunction function)
 // Runs the groups named on the command line, or all of them.
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The monitor's model loads its icons: a GUI application, without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList wanted = app.arguments().mid(1);
     QTextStream out(stdout);
     int failures = 0;
