@@ -61,6 +61,7 @@ void readField(char *field, QStringView value)
 
 MyXMLHandler::MyXMLHandler(Facility *target)
     : target(target)
+    , panelIndex(target ? target->panelCount() : 0)
 {
 }
 
@@ -68,7 +69,8 @@ MyXMLHandler::~MyXMLHandler() = default;
 
 PanelConfig *MyXMLHandler::currentPanel() const
 {
-    return target ? target->getPanel(panelIndex) : nullptr;
+    // Only the panel whose "Panel" element is open: elements outside one are ignored.
+    return target && panelIndex < target->panelCount() ? target->getPanel(panelIndex) : nullptr;
 }
 
 bool MyXMLHandler::startElement(QStringView namespaceURI, QStringView localName,

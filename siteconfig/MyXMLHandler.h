@@ -25,7 +25,7 @@ struct SpecialMode;
 class MyXMLHandler
 {
 public:
-    // `target` must be empty; the new panels are appended to it in file order.
+    // The new panels are appended to `target` in file order, after those it holds.
     explicit MyXMLHandler(Facility *target);
     ~MyXMLHandler();
     MyXMLHandler(const MyXMLHandler &) = delete;

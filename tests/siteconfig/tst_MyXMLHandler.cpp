@@ -24,6 +24,7 @@ class TestMyXMLHandler : public QObject
 private slots:
     void read_data();
     void read();
+    void readIntoANonEmptySite();
     void manyManeuversAndLogicEvents();
     void truncatedFileKeepsWhatWasRead();
 
@@ -318,6 +319,15 @@ void TestMyXMLHandler::read_data()
             << true
             << QStringList{"panels=1", "p0.dev(0,0)=-", "p0.zone(0)=", "p0.events=0",
                            "p0.logic=0", "p0.ws=0 0 0", "p0.user=", "p0.address=0"};
+
+    // Nor after the last one: a closed panel takes nothing more.
+    QTest::newRow("elements after the last Panel ignored")
+            << site(panel("<maneuvers><maneuver><PanelEvent id_blk=\"1\" event=\"3\"/></maneuver></maneuvers>")
+                    + "<maneuvers><maneuver><PanelEvent id_blk=\"1\" event=\"9\"/></maneuver></maneuvers>"
+                      "<loop number=\"0\"><Device address=\"0\" type=\"1\"/></loop>")
+            << true
+            << QStringList{"panels=1", "p0.events=1", "p0.ev(0)=0100030000000000/00000000000000000000000000000000",
+                           "p0.dev(0,0)=-"};
 }
 
 void TestMyXMLHandler::read()
@@ -338,6 +348,26 @@ void TestMyXMLHandler::read()
         const qsizetype eq = p.indexOf(QLatin1Char('='));
         QCOMPARE(probe(target, p.left(eq)), p.mid(eq + 1));
     }
+}
+
+// Panels read into a site that already holds some are appended after them.
+void TestMyXMLHandler::readIntoANonEmptySite()
+{
+    const QString fileName = dir.filePath(QStringLiteral("append.xml"));
+    {
+        QFile f(fileName);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QByteArray xml = site(panel("<network address=\"4\"/>"));
+        QCOMPARE(f.write(xml), xml.size());
+    }
+    Facility target;
+    auto *existing = new PanelConfig;
+    existing->address = 1;
+    target.addPanel(existing);
+    QVERIFY(FileXML(nullptr).readXml(fileName, &target));
+    QCOMPARE(target.panelCount(), 2);
+    QCOMPARE(target.getPanel(0)->address, 1);
+    QCOMPARE(target.getPanel(1)->address, 4);
 }
 
 void TestMyXMLHandler::manyManeuversAndLogicEvents()
