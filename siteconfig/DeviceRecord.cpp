@@ -44,27 +44,27 @@ QString hexTypeName(int type)
 
 int DeviceRecord::moduleAddressCount(int code)
 {
-    return ElementModelTable::addressCount(code & 0x3F);
+    return ElementModelTable::addressCount(code & ModelMask);
 }
 
 int DeviceRecord::channelType(int code, int channel)
 {
-    return ElementModelTable::channelType(code & 0x3F, channel);
+    return ElementModelTable::channelType(code & ModelMask, channel);
 }
 
 int DeviceRecord::codeForChannel(int code, int channel)
 {
-    const int model = code & 0x3F;
+    const int model = code & ModelMask;
     if (model > 25)
         return model;
     const int n = ElementModelTable::addressCount(model);
     if (n == 1)
         return model;
     if (channel <= 0)
-        return model | 0x40;
+        return model | PositionFirst;
     if (channel >= n - 1)   // also for channels beyond the module: treated as its last
-        return model | 0xC0;
-    return model | 0x80;
+        return model | PositionLast;
+    return model | PositionMiddle;
 }
 
 bool DeviceRecord::isValidType(int type)
@@ -84,18 +84,19 @@ bool DeviceRecord::isOutputOnlyType(int type)
 
 bool DeviceRecord::isModulePart() const
 {
-    return ext_type >= 64;
+    return (ext_type & PositionMask) != 0;
 }
 
 bool DeviceRecord::isFirstAddress() const
 {
-    return ext_type < 128;
+    const int position = ext_type & PositionMask;
+    return position == 0 || position == PositionFirst;
 }
 
 bool DeviceRecord::isLastAddress() const
 {
-    const int position = ext_type & 0xC0;
-    return position == 0x00 || position == 0xC0;
+    const int position = ext_type & PositionMask;
+    return position == 0 || position == PositionLast;
 }
 
 bool DeviceRecord::isEventSourceType() const
@@ -163,7 +164,7 @@ QString DeviceRecord::typeName() const
             return tr("SOUNDER 24V");
         return tr("SOUNDER");
     case 9:
-        switch (code & 0x3F) {
+        switch (code & ModelMask) {
         case 19: return tr("PANEL 2Z");
         case 20: return tr("PANEL 4Z");
         case 21: return tr("PANEL 8Z");

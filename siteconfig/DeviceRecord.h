@@ -26,6 +26,15 @@ struct DeviceRecord
         FlagSound = 0x04,
     };
 
+    // Parts of the hardware code
+    enum : unsigned char {
+        ModelMask = 0x3F,
+        PositionMask = 0xC0,
+        PositionFirst = 0x40,
+        PositionMiddle = 0x80,
+        PositionLast = 0xC0,
+    };
+
     // Codes and modules
     static int moduleAddressCount(int code);
     static int channelType(int code, int channel);

@@ -75,6 +75,50 @@ QString Facility::panelName(int address) const
     return QStringLiteral("Panel with address ") + QString::number(address);
 }
 
+namespace {
+
+// The use flags one side of a maneuver (its cause or its effect) sets.
+struct UseFlags
+{
+    unsigned char PanelConfig::*panel;
+    unsigned char (PanelConfig::*loops)[PanelConfig::LoopCount];
+    unsigned char ZoneRecord::*zone;
+    unsigned char DeviceRecord::*device;
+};
+
+constexpr UseFlags EventUseFlags = {&PanelConfig::panelEventUse, &PanelConfig::loopEventUse,
+                                    &ZoneRecord::eventUse, &DeviceRecord::eventUse};
+constexpr UseFlags ActionUseFlags = {&PanelConfig::panelActionUse, &PanelConfig::loopActionUse,
+                                     &ZoneRecord::actionUse, &DeviceRecord::actionUse};
+
+// Sets the flag of the target named by scope and its first and last bytes.
+// Of a loop or zone range only the first is marked; an element only when
+// its address holds one. Bytes outside the panel mark nothing.
+void markTarget(PanelConfig &panel, const UseFlags &flags, int scope, int first, int last)
+{
+    switch (scope) {
+    case EventRecord::ScopePanel:
+        panel.*flags.panel = 1;
+        break;
+    case EventRecord::ScopeLoop:
+        if (first < PanelConfig::LoopCount)
+            (panel.*flags.loops)[first] = 1;
+        break;
+    case EventRecord::ScopeZone:
+        if (ZoneRecord *zone = panel.zoneAt(first))
+            zone->*flags.zone = 1;
+        break;
+    case EventRecord::ScopeElement:
+        if (DeviceRecord *device = panel.deviceAt(first, last); device && device->type != 0)
+            device->*flags.device = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
 int Facility::markManeuverUse(int panelIndex, int slot)
 {
     if (panelIndex < 0 || panelIndex >= panels.size())
@@ -85,52 +129,10 @@ int Facility::markManeuverUse(int panelIndex, int slot)
         return 0;
 
     const EventRecord::Cause &cause = record->cause;
-    switch (cause.id_blk) {
-    case EventRecord::ScopePanel:
-        panel->panelEventUse = 1;
-        break;
-    case EventRecord::ScopeLoop:
-        if (cause.first < PanelConfig::LoopCount)
-            panel->loopEventUse[cause.first] = 1;
-        break;
-    case EventRecord::ScopeZone:
-        if (ZoneRecord *zone = panel->zoneAt(cause.first))
-            zone->eventUse = 1;
-        break;
-    case EventRecord::ScopeElement: {
-        DeviceRecord *device = panel->deviceAt(cause.first, cause.last);
-        if (device && device->type != 0)
-            device->eventUse = 1;
-        break;
-    }
-    default:
-        break;
-    }
-
+    markTarget(*panel, EventUseFlags, cause.id_blk, cause.first, cause.last);
     const EventRecord::Effect &effect = record->effect;
-    if (effect.id_panel != 0)
-        return 0;   // the effect is on a remote panel
-    switch (effect.id_blk) {
-    case EventRecord::ScopePanel:
-        panel->panelActionUse = 1;
-        break;
-    case EventRecord::ScopeLoop:
-        if (effect.first < PanelConfig::LoopCount)
-            panel->loopActionUse[effect.first] = 1;
-        break;
-    case EventRecord::ScopeZone:
-        if (ZoneRecord *zone = panel->zoneAt(effect.first))
-            zone->actionUse = 1;
-        break;
-    case EventRecord::ScopeElement: {
-        DeviceRecord *device = panel->deviceAt(effect.first, effect.last);
-        if (device && device->type != 0)
-            device->actionUse = 1;
-        break;
-    }
-    default:
-        break;
-    }
+    if (effect.id_panel == 0)   // else the effect is on a remote panel
+        markTarget(*panel, ActionUseFlags, effect.id_blk, effect.first, effect.last);
     return 0;
 }
 

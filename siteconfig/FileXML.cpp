@@ -158,12 +158,6 @@ void FileXML::writeNetwork(const PanelConfig &panel)
     xml->writeEndElement();
 }
 
-// The bytes of a user or pass field up to its first NUL, all 32 without one.
-static QString fieldText(const char *field)
-{
-    return QString::fromLatin1(field, qsizetype(qstrnlen(field, WebServerSettings::TextSize)));
-}
-
 void FileXML::writeWebServer(const PanelConfig &panel)
 {
     const WebServerSettings &ws = panel.webServer;
@@ -181,8 +175,8 @@ void FileXML::writeWebServer(const PanelConfig &panel)
         writeText(QStringLiteral("netmask"), ipToString(ws.netmask));
     }
     if (ws.auth != 0) {
-        writeText(QStringLiteral("user"), fieldText(ws.user));
-        writeText(QStringLiteral("pass"), fieldText(ws.pass));
+        writeText(QStringLiteral("user"), ws.userText());
+        writeText(QStringLiteral("pass"), ws.passText());
     }
     writeNumber(QStringLiteral("bidi"), ws.bidi == 0 ? 1 : 0);
     // "bidi" only tells whether the byte is zero; the whole byte keeps the

@@ -2,15 +2,10 @@
 
 #include "PanelCharsetTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
-
-constexpr unsigned char PositionMask = 0xC0;
-constexpr unsigned char PositionFirst = 0x40;
-constexpr unsigned char PositionMiddle = 0x80;
-constexpr unsigned char PositionLast = 0xC0;
-constexpr unsigned char ModelMask = 0x3F;
 
 void resetSpecialMode(SpecialMode &sm, unsigned char mode)
 {
@@ -33,7 +28,7 @@ void writeText(unsigned char *record, const QString &text, int maxBytes)
     const int len = int(bytes.size());
     std::memcpy(record + 1, bytes.constData(), size_t(len));
     record[1 + len] = 0;
-    if (len + 1 < maxBytes + 1)
+    if (len < maxBytes)
         record[2 + len] = 0;
 }
 
@@ -41,8 +36,6 @@ void writeText(unsigned char *record, const QString &text, int maxBytes)
 
 PanelConfig::PanelConfig()
 {
-    for (int z = 0; z < ZoneCount; ++z)
-        zones[z].number = z;
     setDefaults();
 }
 
@@ -59,8 +52,6 @@ void PanelConfig::setDefaults()
             d.zone = 0;
             d.mode = 0;
             d.flags = 0;
-            d.actionUse = 0;
-            d.eventUse = 0;
         }
     }
     clearEvents();
@@ -68,8 +59,6 @@ void PanelConfig::setDefaults()
     for (int z = 0; z < ZoneCount; ++z) {
         zones[z].number = z;
         zones[z].description = QString();
-        zones[z].actionUse = 0;
-        zones[z].eventUse = 0;
     }
     ledFromDay = 1;
     ledToDay = 7;
@@ -116,19 +105,20 @@ PanelConfig::ModuleSpan PanelConfig::moduleSpan(int loop, int address) const
 {
     const DeviceRecord *line = devices[loop];
     const DeviceRecord &here = line[address];
-    if (here.type == 0 || here.ext_type < 64)
+    if (here.type == 0 || !here.isModulePart())
         return {address, 1};
 
-    const int model = here.ext_type & ModelMask;
+    const int model = here.ext_type & DeviceRecord::ModelMask;
     const int n = DeviceRecord::moduleAddressCount(model);
-    auto isPartAt = [&](int a, unsigned char position) {
+    auto position = [&](int a) { return line[a].ext_type & DeviceRecord::PositionMask; };
+    auto isPartAt = [&](int a, int wanted) {
         return validAddress(a) && line[a].type != 0
-            && (line[a].ext_type & ModelMask) == model
-            && (line[a].ext_type & PositionMask) == position;
+            && (line[a].ext_type & DeviceRecord::ModelMask) == model && position(a) == wanted;
     };
     auto continues = [&](int a) {   // a + 1 is the next address of the module holding a
-        return (line[a].ext_type & PositionMask) != PositionLast
-            && (isPartAt(a + 1, PositionMiddle) || isPartAt(a + 1, PositionLast));
+        return position(a) != DeviceRecord::PositionLast
+            && (isPartAt(a + 1, DeviceRecord::PositionMiddle)
+                || isPartAt(a + 1, DeviceRecord::PositionLast));
     };
     auto spanFrom = [&](int first) {
         int last = first;
@@ -138,8 +128,9 @@ PanelConfig::ModuleSpan PanelConfig::moduleSpan(int loop, int address) const
     };
 
     int first = address;
-    while ((line[first].ext_type & PositionMask) >= PositionMiddle
-           && (isPartAt(first - 1, PositionFirst) || isPartAt(first - 1, PositionMiddle)))
+    while (position(first) >= DeviceRecord::PositionMiddle
+           && (isPartAt(first - 1, DeviceRecord::PositionFirst)
+               || isPartAt(first - 1, DeviceRecord::PositionMiddle)))
         --first;
 
     ModuleSpan span = spanFrom(first);
@@ -160,7 +151,7 @@ int PanelConfig::insertDevices(DeviceRecord &record, int count, bool overwrite)
         return -2;
     if (count < 0)
         count = 0;
-    const int model = record.ext_type & ModelMask;
+    const int model = record.ext_type & DeviceRecord::ModelMask;
     const int perModule = DeviceRecord::moduleAddressCount(model);
     const int n = perModule * count;
     if (start + n > AddressCount)
@@ -210,7 +201,7 @@ bool PanelConfig::replaceDevice(DeviceRecord &record, bool retype)
     stored.description = record.description;
     // A single-address code replaces the type only of a single element; one
     // address of a module keeps its module code, so no part is orphaned.
-    if (record.ext_type < 64 && !stored.isModulePart() && DeviceRecord::isValidType(record.type)) {
+    if (!record.isModulePart() && !stored.isModulePart() && DeviceRecord::isValidType(record.type)) {
         stored.type = record.type;
         stored.ext_type = record.ext_type;
     }
@@ -402,43 +393,37 @@ void PanelConfig::eventToWire(int slot, unsigned char *cause, unsigned char *eff
         record->effect.toWire(effect);
 }
 
+template <typename Match>
+bool PanelConfig::anyCause(Match match) const
+{
+    return std::any_of(events, events + usedEventCount,
+                       [&](const EventRecord &e) { return match(e.cause); });
+}
+
 bool PanelConfig::hasLoopEvent(int loop) const
 {
-    for (int s = 0; s < usedEventCount; ++s) {
-        const EventRecord::Cause &c = events[s].cause;
-        if (c.id_blk == EventRecord::ScopeLoop && c.first <= loop && loop <= c.last)
-            return true;
-    }
-    return false;
+    return anyCause([loop](const EventRecord::Cause &c) {
+        return c.id_blk == EventRecord::ScopeLoop && c.first <= loop && loop <= c.last;
+    });
 }
 
 bool PanelConfig::hasZoneEvent(int zone) const
 {
-    for (int s = 0; s < usedEventCount; ++s) {
-        const EventRecord::Cause &c = events[s].cause;
-        if (c.id_blk == EventRecord::ScopeZone && c.first <= zone && zone <= c.last)
-            return true;
-    }
-    return false;
+    return anyCause([zone](const EventRecord::Cause &c) {
+        return c.id_blk == EventRecord::ScopeZone && c.first <= zone && zone <= c.last;
+    });
 }
 
 bool PanelConfig::hasDeviceEvent(int loop, int address) const
 {
-    for (int s = 0; s < usedEventCount; ++s) {
-        const EventRecord::Cause &c = events[s].cause;
-        if (c.id_blk == EventRecord::ScopeElement && c.first == loop && c.last == address)
-            return true;
-    }
-    return false;
+    return anyCause([loop, address](const EventRecord::Cause &c) {
+        return c.id_blk == EventRecord::ScopeElement && c.first == loop && c.last == address;
+    });
 }
 
 bool PanelConfig::hasPanelEvent() const
 {
-    for (int s = 0; s < usedEventCount; ++s) {
-        if (events[s].cause.id_blk == EventRecord::ScopePanel)
-            return true;
-    }
-    return false;
+    return anyCause([](const EventRecord::Cause &c) { return c.id_blk == EventRecord::ScopePanel; });
 }
 
 // ---------------------------------------------------------------- logic events

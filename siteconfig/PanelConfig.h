@@ -151,6 +151,9 @@ private:
     static bool validZone(int zone) { return zone >= 0 && zone < ZoneCount; }
     static bool validSlot(int slot) { return slot >= 0 && slot < EventSlotCount; }
     ModuleSpan moduleSpan(int loop, int address) const;
+    // True when the cause part of some used slot satisfies match.
+    template <typename Match>
+    bool anyCause(Match match) const;
 
     EventRecord events[EventSlotCount];
     std::vector<std::unique_ptr<LogManeuver>> logicEvents;
