@@ -15,3 +15,16 @@ function(panel_add_qrc_resources target name)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${R_QRC})
     qt_add_resources(${target} ${name} PREFIX ${R_PREFIX} BASE ${R_BASE} FILES ${files})
 endfunction()
+
+# panel_add_resource_library(<name> QRC <file.qrc> PREFIX <prefix> BASE <dir>)
+# A library that carries only resources (pictures several libraries and a program
+# share). Linking it, directly or through a static library, puts the resources
+# into the final executable: the resource objects travel as link items.
+function(panel_add_resource_library name)
+    cmake_parse_arguments(R "" "QRC;PREFIX;BASE" "" ${ARGN})
+    add_library(${name}_objects OBJECT)
+    target_link_libraries(${name}_objects PRIVATE Qt6::Core)
+    panel_add_qrc_resources(${name}_objects ${name} QRC ${R_QRC} PREFIX ${R_PREFIX} BASE ${R_BASE})
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE $<TARGET_OBJECTS:${name}_objects>)
+endfunction()

@@ -1,0 +1,4 @@
+#include "ProgramState.h"
+
+Facility *currentFacility = nullptr;
+bool advancedMode = true;

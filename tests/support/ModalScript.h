@@ -1,0 +1,87 @@
+#pragma once
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the modal windows a test drives into, in order, from a timer.
+//
+// Each step waits until a visible modal widget that it has not answered yet
+// (QApplication::activeModalWidget()) matches, then runs on it. The timer fires
+// inside the modal window's own event loop, so a step that clicks a button ends
+// that exec() and the code under test carries on. Progress dialogs are never
+// matched by the default matchers: they stay up under the boxes they carry.
+//
+//     ModalScript script;
+//     script.messageBox(QMessageBox::Yes)
+//           .dialog<DialogChoosePanel>([](DialogChoosePanel *d) { ... })
+//           .pressOk();
+//     script.start();
+//     window.someAction->trigger();
+//     QVERIFY2(script.finished(), qPrintable(script.failure()));
+//     QCOMPARE(script.messages().value(0), QString("..."));
+class ModalScript : public QObject {
+    Q_OBJECT
+public:
+    using Match = std::function<bool(QWidget *)>;
+    using Step = std::function<void(QWidget *)>;
+
+    explicit ModalScript(QObject *parent = nullptr);
+    ~ModalScript() override;
+
+    // The general step.
+    ModalScript &on(Match match, Step step, const QString &what = QString());
+    // A QMessageBox: records its text, then clicks the given standard button.
+    ModalScript &messageBox(QMessageBox::StandardButton button);
+    // A dialog of class T (qobject_cast), handed to the step.
+    template <class T>
+    ModalScript &dialog(std::function<void(T *)> step)
+    {
+        return on([](QWidget *w) { return qobject_cast<T *>(w) != nullptr; },
+                  [step](QWidget *w) { step(qobject_cast<T *>(w)); }, QString::fromLatin1(T::staticMetaObject.className()));
+    }
+    // Any dialog but a progress dialog: clicks its Ok (or first accepting) button,
+    // as the user would, or accept() when it has no button box.
+    ModalScript &pressOk();
+    // Any dialog but a progress dialog: clicks Cancel (or reject()).
+    ModalScript &pressCancel();
+
+    // Polls every few milliseconds; a step that finds nothing within timeoutMs
+    // (counted from the previous step) ends the script with failure().
+    void start(int timeoutMs = 10000);
+    void stop();
+
+    bool finished() const { return m_next == m_steps.size() && m_failure.isEmpty(); }
+    int answered() const { return m_next; }
+    QString failure() const;
+    // Texts of the message boxes answered, in order; titles of every window answered.
+    QStringList messages() const { return m_messages; }
+    QStringList titles() const { return m_titles; }
+
+    // Helpers usable inside a step.
+    static bool isProgressDialog(QWidget *w);
+    static void clickStandardButton(QWidget *w, QDialogButtonBox::StandardButton button);
+
+private:
+    struct Entry {
+        Match match;
+        Step step;
+        QString what;
+    };
+
+    void poll();
+
+    QList<Entry> m_steps;
+    QList<QPointer<QWidget>> m_done;
+    QStringList m_messages;
+    QStringList m_titles;
+    QTimer m_timer;
+    qint64 m_waitStarted = 0;
+    int m_timeoutMs = 10000;
+    int m_next = 0;
+    QString m_failure;
+};

@@ -1,0 +1,69 @@
+#include "ModalScript.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QtTest>
+
+// The helper every GUI test leans on: it must answer windows in order, also a
+// box opened from a box's answer, and step over progress dialogs.
+class tst_ModalScript : public QObject {
+    Q_OBJECT
+private slots:
+    void answersNestedBoxesInOrder()
+    {
+        ModalScript script;
+        script.messageBox(QMessageBox::Yes).messageBox(QMessageBox::Ok);
+        script.start();
+        const int first = QMessageBox::question(nullptr, "First", "Go on?", QMessageBox::Yes | QMessageBox::No);
+        int second = -1;
+        if (first == QMessageBox::Yes)
+            second = QMessageBox::information(nullptr, "Second", "Done");
+        QVERIFY2(script.finished(), qPrintable(script.failure()));
+        QCOMPARE(first, int(QMessageBox::Yes));
+        QCOMPARE(second, int(QMessageBox::Ok));
+        QCOMPARE(script.messages(), QStringList({"Go on?", "Done"}));
+    }
+
+    void boxOpenedFromAnAnswerIsAnswered()
+    {
+        QDialog outer;
+        outer.setModal(true);
+        int inner = -1;
+        ModalScript script;
+        script.on([&](QWidget *w) { return w == &outer; },
+                  [&](QWidget *) {
+                      inner = QMessageBox::warning(&outer, "Inner", "Inside", QMessageBox::Retry | QMessageBox::Cancel);
+                      outer.accept();
+                  })
+            .messageBox(QMessageBox::Retry);
+        script.start();
+        QCOMPARE(outer.exec(), int(QDialog::Accepted));
+        QVERIFY2(script.finished(), qPrintable(script.failure()));
+        QCOMPARE(inner, int(QMessageBox::Retry));
+    }
+
+    void progressDialogIsSteppedOver()
+    {
+        QProgressDialog progress("Working", "Cancel", 0, 10);
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.show();
+        ModalScript script;
+        script.messageBox(QMessageBox::Ok);
+        script.start();
+        QMessageBox::critical(&progress, "Error", "Failed");
+        QVERIFY2(script.finished(), qPrintable(script.failure()));
+        QVERIFY(progress.isVisible());
+    }
+
+    void missingWindowTimesOut()
+    {
+        ModalScript script;
+        script.messageBox(QMessageBox::Ok);
+        script.start(50);
+        QTRY_VERIFY(!script.failure().isEmpty() && script.failure().contains("timed out"));
+        QVERIFY(!script.finished());
+    }
+};
+
+QTEST_MAIN(tst_ModalScript)
+#include "tst_ModalScript.moc"
