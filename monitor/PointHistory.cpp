@@ -110,12 +110,14 @@ bool PointHistory::exportFile(int loop, const QString &fileName) const
             qCDebug(lcHistoryExport).noquote() << "print line: " + time + QString::fromLatin1(cells);
     }
 
+    // Unbuffered: what could not be written is never held back in a buffer,
+    // where QFileDevice::resize would first try to flush it again, fail and
+    // leave the part that did reach the disk behind the old content.
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 before = file.size();
-    const bool written = file.write(text) == text.size() && file.flush();
-    if (!written) {
+    if (file.write(text) != text.size()) {
         if (!file.isSequential())
             file.resize(before);
         file.close();

@@ -1,5 +1,7 @@
 #include "PointHistory.h"
 
+#include "FileSizeLimit.h"
+
 #include <QtTest>
 
 namespace {
@@ -75,12 +77,16 @@ void TestPointHistory::exportToFile_data()
     QTest::addColumn<bool>("existing");   // the file holds "old content\n" before
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QByteArray>("content");   // "<missing>": no file
+    QTest::addColumn<int>("sizeLimit");        // bytes a file may grow to while exporting; 0 none
     const QByteArray old("old content\n");
     QTest::newRow("appends after old content")
-        << 2 << true << true << old + "Timestamp;3.250 (nVA);3.250 (VA)\n" + shortTime(T0).toUtf8() + ";5;6\n";
-    QTest::newRow("loop without samples leaves file untouched") << 3 << true << false << old;
-    QTest::newRow("loop without samples creates no file") << 3 << false << false << QByteArray("<missing>");
-    QTest::newRow("loop out of range") << 8 << true << false << old;
+        << 2 << true << true << old + "Timestamp;3.250 (nVA);3.250 (VA)\n" + shortTime(T0).toUtf8() + ";5;6\n" << 0;
+    QTest::newRow("loop without samples leaves file untouched") << 3 << true << false << old << 0;
+    QTest::newRow("loop without samples creates no file") << 3 << false << false << QByteArray("<missing>") << 0;
+    QTest::newRow("loop out of range") << 8 << true << false << old << 0;
+    // As on a full disk: only part of the table fits, and none of it may stay.
+    QTest::newRow("failed append cut back to the old bytes")
+        << 2 << true << false << old << int(old.size()) + 10;
 }
 
 void TestPointHistory::exportToFile()
@@ -96,7 +102,16 @@ void TestPointHistory::exportToFile()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old content\n");
     }
-    QCOMPARE(h.exportFile(loop, file), ok);
+    QFETCH(int, sizeLimit);
+    bool exported = false;
+    if (sizeLimit > 0) {
+        FileSizeLimit limit(static_cast<rlim_t>(sizeLimit));
+        QVERIFY(limit.isActive());
+        exported = h.exportFile(loop, file);
+    } else {
+        exported = h.exportFile(loop, file);
+    }
+    QCOMPARE(exported, ok);
     QTEST(readAll(file), "content");
 }
 
