@@ -380,12 +380,21 @@ bool FileXML::readXml(const QString &fileName, Facility *target)
     MyXMLHandler handler(target);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            // Our files never declare a document type. One that does may declare
+            // entities that turn a few kilobytes into any number of panels, so the
+            // read stops here, before the first reference could be expanded.
+            reader.raiseError(QStringLiteral("A site file has no document type declaration."));
+            break;
         case QXmlStreamReader::StartElement:
-            handler.startElement(reader.namespaceUri(), reader.name(), reader.qualifiedName(),
-                                 reader.attributes());
+            if (!handler.startElement(reader.namespaceUri(), reader.name(), reader.qualifiedName(),
+                                      reader.attributes()))
+                reader.raiseError(QStringLiteral("The site file holds more than %1 panels.")
+                                          .arg(MyXMLHandler::MaxPanelsPerFile));
             break;
         case QXmlStreamReader::EndElement:
-            handler.endElement(reader.namespaceUri(), reader.name(), reader.qualifiedName());
+            if (!handler.endElement(reader.namespaceUri(), reader.name(), reader.qualifiedName()))
+                reader.raiseError();
             break;
         default:
             break;

@@ -164,6 +164,9 @@ bool MyXMLHandler::readPanel(const QXmlStreamAttributes &atts)
 {
     if (!target)
         return true;
+    if (panelsRead == MaxPanelsPerFile)
+        return false;
+    ++panelsRead;
     auto *panel = new PanelConfig;
     for (const QXmlStreamAttribute &a : atts) {
         const QStringView name = a.qualifiedName();
@@ -246,9 +249,12 @@ bool MyXMLHandler::readDevice(const QXmlStreamAttributes &atts)
         if (name == u"address") {
             address = number(value);
         } else if (name == u"zone") {
-            // A zone that has no record is not taken: the element keeps zone 0.
-            const int zone = number(value);
-            if (zone >= 0 && zone < PanelConfig::ZoneCount)
+            // The element's zone byte as the panel holds it, 250..255 too (the
+            // model keeps them and leaves them out of the zone states); only
+            // what is not a byte is not taken and the element keeps zone 0.
+            bool ok = false;
+            const int zone = value.toInt(&ok);
+            if (ok && zone >= 0 && zone <= 255)
                 device.zone = static_cast<unsigned char>(zone);
         } else if (name == u"type") {
             device.type = byteOf(value);

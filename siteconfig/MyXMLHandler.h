@@ -19,18 +19,27 @@ struct SpecialMode;
 // wherever it stands and acts on the current panel and indices.
 //
 // Nothing is ever written outside the records: a value that has no place
-// (loop outside 0..7, address or zone outside 0..249, more than 1024
-// maneuvers, an address of more than four pieces, a user or pass longer than
-// its 32-byte field, anything before the first "Panel") is skipped.
+// (loop outside 0..7, address or "Zone" number outside 0..249, a "Device"
+// zone that is not a byte, more than 1024 maneuvers, an address of more than
+// four pieces, a user or pass longer than its 32-byte field, anything before
+// the first "Panel") is skipped.
+//
+// A "Panel" beyond MaxPanelsPerFile of one file is refused: startElement
+// returns false and the read must stop, so a file can never make the reader
+// hold more than that many panels.
 class MyXMLHandler
 {
 public:
+    // Far above any site (network addresses run 1..32).
+    static constexpr int MaxPanelsPerFile = 256;
+
     // The new panels are appended to `target` in file order, after those it holds.
     explicit MyXMLHandler(Facility *target);
     ~MyXMLHandler();
     MyXMLHandler(const MyXMLHandler &) = delete;
     MyXMLHandler &operator=(const MyXMLHandler &) = delete;
 
+    // False when the read must stop: a "Panel" beyond MaxPanelsPerFile.
     bool startElement(QStringView namespaceURI, QStringView localName, QStringView qName,
                       const QXmlStreamAttributes &atts);
     bool endElement(QStringView namespaceURI, QStringView localName, QStringView qName);
@@ -62,6 +71,7 @@ private:
 
     Facility *target;
     int panelIndex = 0;      // "Panel" elements already closed
+    int panelsRead = 0;      // "Panel" elements of this file
     int loopIndex = 0;       // "number" of the last "loop" of the current panel
     int maneuverIndex = 0;   // slot the current or next "maneuver" fills
     std::unique_ptr<LogManeuver> logicEvent;   // the logic event being read

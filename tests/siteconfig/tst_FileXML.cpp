@@ -32,6 +32,8 @@ private slots:
     void loopsAndZonesWritten();
     void forbiddenCharactersNeverWritten();
     void richSiteRoundTrip();
+    void elementZoneByteRoundTrip_data();
+    void elementZoneByteRoundTrip();
     void oldFilesWithoutExtraAttributes();
     void unopenableFileGivesFalse();
     void failedSaveKeepsOldFile_data();
@@ -636,6 +638,44 @@ void TestFileXML::richSiteRoundTrip()
     const QString again = dir.filePath(QStringLiteral("rich2.xml"));
     QVERIFY(FileXML(&back).writeXml(again));
     QCOMPARE(readAll(again), readAll(fileName));
+}
+
+void TestFileXML::elementZoneByteRoundTrip_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::newRow("zone 0") << 0;
+    QTest::newRow("zone 249") << 249;
+    QTest::newRow("zone 250") << 250;
+    QTest::newRow("zone 255") << 255;
+}
+
+// An element as a download gives it, its zone byte whatever the panel holds,
+// comes back from a save and open with the same wire form.
+void TestFileXML::elementZoneByteRoundTrip()
+{
+    QFETCH(int, zone);
+    unsigned char record[PanelConfig::DeviceWireSize] = {};
+    record[0] = 1;
+    std::memcpy(record + 1, "Hall", 4);
+    record[25] = static_cast<unsigned char>(zone);
+    record[27] = 1;
+    record[29] = 0x01;
+    Facility site;
+    PanelConfig *panel = addPanel(site, QStringLiteral("P"));
+    QVERIFY(panel->deviceFromWire(3, 17, record));
+    const QString fileName = dir.filePath(QStringLiteral("zone%1.xml").arg(zone));
+    QVERIFY(FileXML(&site).writeXml(fileName));
+
+    Facility back;
+    QVERIFY(FileXML(nullptr).readXml(fileName, &back));
+    QCOMPARE(back.panelCount(), 1);
+    unsigned char saved[PanelConfig::DeviceWireSize] = {};
+    unsigned char opened[PanelConfig::DeviceWireSize] = {};
+    QVERIFY(panel->deviceToWire(3, 17, saved));
+    QVERIFY(back.getPanel(0)->deviceToWire(3, 17, opened));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(opened), sizeof opened),
+             QByteArray(reinterpret_cast<const char *>(saved), sizeof saved));
+    QCOMPARE(int(opened[25]), zone);
 }
 
 void TestFileXML::oldFilesWithoutExtraAttributes()

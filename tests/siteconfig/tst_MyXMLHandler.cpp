@@ -25,6 +25,7 @@ private slots:
     void read_data();
     void read();
     void readIntoANonEmptySite();
+    void panelBoundCountsOneFile();
     void manyManeuversAndLogicEvents();
     void truncatedFileKeepsWhatWasRead();
 
@@ -41,6 +42,14 @@ static QByteArray site(const QByteArray &panels)
 static QByteArray panel(const QByteArray &body, const QByteArray &attributes = "name=\"P\"")
 {
     return "<Panel " + attributes + ">" + body + "</Panel>";
+}
+
+static QByteArray repeated(const QByteArray &text, int times)
+{
+    QByteArray all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
 }
 
 static QString hex(const unsigned char *bytes, int n)
@@ -221,9 +230,20 @@ void TestMyXMLHandler::read_data()
                           "<Device address=\"256\" type=\"1\"/><Device address=\"-1\" type=\"1\"/>"
                           "</loop>"))
             << true << QStringList{"p0.dev(0,0)=-", "p0.dev(0,249)=-"};
-    QTest::newRow("device zone outside 0..249 not taken")
+    // An element's zone is its record byte: any byte is kept, 250..255 too.
+    QTest::newRow("device zone 250 kept")
             << site(panel("<loop number=\"1\"><Device address=\"0\" type=\"1\" zone=\"250\"/></loop>"))
-            << true << QStringList{"p0.dev(1,0)=1 0 0 0 0 "};
+            << true << QStringList{"p0.dev(1,0)=1 250 0 0 0 "};
+    QTest::newRow("device zone 255 kept")
+            << site(panel("<loop number=\"1\"><Device address=\"0\" type=\"1\" zone=\"255\"/></loop>"))
+            << true << QStringList{"p0.dev(1,0)=1 255 0 0 0 "};
+    QTest::newRow("device zone that is not a byte not taken")
+            << site(panel("<loop number=\"1\"><Device address=\"0\" type=\"1\" zone=\"256\"/>"
+                          "<Device address=\"1\" type=\"1\" zone=\"-1\"/>"
+                          "<Device address=\"2\" type=\"1\" zone=\"4x\"/>"
+                          "<Device address=\"3\" type=\"1\" zone=\"511\"/></loop>"))
+            << true << QStringList{"p0.dev(1,0)=1 0 0 0 0 ", "p0.dev(1,1)=1 0 0 0 0 ",
+                                   "p0.dev(1,2)=1 0 0 0 0 ", "p0.dev(1,3)=1 0 0 0 0 "};
     QTest::newRow("zones") << site(panel("<zones><Zone number=\"249\" description=\"Last\"/>"
                                          "<Zone number=\"250\" description=\"Beyond\"/>"
                                          "<Zone number=\"-1\" description=\"Before\"/></zones>"))
@@ -328,6 +348,30 @@ void TestMyXMLHandler::read_data()
             << true
             << QStringList{"panels=1", "p0.events=1", "p0.ev(0)=0100030000000000/00000000000000000000000000000000",
                            "p0.dev(0,0)=-"};
+
+    // Hostile files: the panel count is what the read would hold in memory.
+    const QByteArray prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    QByteArray references;
+    for (int i = 0; i < 4; ++i)
+        references += "&p;";
+    QTest::newRow("internal DTD entity of empty panels referenced many times")
+            << prolog + "<!DOCTYPE CONFIG [<!ENTITY p \"" + repeated("<Panel/>", 500) + "\">]>\n"
+               "<CONFIG><Installation>" + references + "</Installation></CONFIG>\n"
+            << false << QStringList{"panels=0"};
+    QTest::newRow("external DTD")
+            << prolog + "<!DOCTYPE CONFIG SYSTEM \"site.dtd\">\n"
+               "<CONFIG><Installation>" + panel("") + "</Installation></CONFIG>\n"
+            << false << QStringList{"panels=0"};
+    QTest::newRow("DTD without declarations")
+            << prolog + "<!DOCTYPE CONFIG []>\n<CONFIG><Installation>" + panel("")
+               + "</Installation></CONFIG>\n"
+            << false << QStringList{"panels=0"};
+    QTest::newRow("256 panels read")
+            << site(repeated("<Panel/>", 256)) << true << QStringList{"panels=256"};
+    QTest::newRow("stops at the 257th panel")
+            << site(repeated("<Panel/>", 257)) << false << QStringList{"panels=256"};
+    QTest::newRow("many plain panels stop at the 257th")
+            << site(repeated("<Panel/>", 2000)) << false << QStringList{"panels=256"};
 }
 
 void TestMyXMLHandler::read()
@@ -368,6 +412,22 @@ void TestMyXMLHandler::readIntoANonEmptySite()
     QCOMPARE(target.panelCount(), 2);
     QCOMPARE(target.getPanel(0)->address, 1);
     QCOMPARE(target.getPanel(1)->address, 4);
+}
+
+// The bound on panels holds per file, whatever the site held before.
+void TestMyXMLHandler::panelBoundCountsOneFile()
+{
+    const QString fileName = dir.filePath(QStringLiteral("bound.xml"));
+    {
+        QFile f(fileName);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QByteArray xml = site(repeated("<Panel/>", 256));
+        QCOMPARE(f.write(xml), xml.size());
+    }
+    Facility target;
+    target.addPanel(new PanelConfig);
+    QVERIFY(FileXML(nullptr).readXml(fileName, &target));
+    QCOMPARE(target.panelCount(), 257);
 }
 
 void TestMyXMLHandler::manyManeuversAndLogicEvents()
