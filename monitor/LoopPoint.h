@@ -25,8 +25,8 @@ struct LoopPoint {
     quint8 zone = 0;              // 0-based
     qint32 state = 0;             // PointState bits
     QString description;
-    quint8 enabledByte = 0;       // element record byte 27
-    quint8 configByte28 = 0;      // element record byte 28
+    quint8 enabledByte = 0;       // element record: ElementRecordLayout::ModeByte
+    quint8 configByte28 = 0;      // element record: ElementRecordLayout::FlagsByte
     quint32 version = 0;          // 0 = not read
     quint32 alarms = 0;
     quint32 faults = 0;

@@ -13,7 +13,7 @@ enum : int {
     WrongDevice = 0x020,    // the device's type differs from the configured one
     Missing = 0x040,        // configured, but no device answered
     Fault = 0x080,          // fault
-    Disabled = 0x100,       // element record byte 27 is 0
-    EnableOther = 0x200,    // element record byte 27 is neither 0 nor 1
+    Disabled = 0x100,       // the element record's mode byte is 0
+    EnableOther = 0x200,    // the element record's mode byte is neither 0 nor 1
 };
 }

@@ -3,18 +3,13 @@
 #include "PointState.h"
 
 #include "PanelCharsetTable.h"
+#include "RecordLayout.h"
 
 #include <QDebug>
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr int DescriptionOffset = 1;
-constexpr int DescriptionLength = 24;
-constexpr int ZoneByte = 25;
-constexpr int EnabledByte = 27;
-constexpr int ConfigByte28 = 28;
-constexpr int SubtypeByte = 29;
 constexpr int MaxPresence = 8;
 
 // A point filled anew: no counters and no readings, the second value included.
@@ -174,20 +169,21 @@ void USBDataReader::fillPointFromConfig(quint8 loop, quint8 address, const quint
 {
     if (!isPoint(loop, address))
         return;
+    using namespace ElementRecordLayout;
     LoopPoint &p = points[loop][address];
     p.loop = loop;
     p.address = address;
-    p.type = record[0];
-    p.subtype = record[SubtypeByte] & 0x3F;
+    p.type = record[TypeByte];
+    p.subtype = record[CodeByte] & 0x3F;
     resetReadings(p);
     p.zone = record[ZoneByte];
-    p.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + DescriptionOffset),
-                                              DescriptionLength);
-    p.configByte28 = record[ConfigByte28];
-    p.enabledByte = record[EnabledByte];
-    if (record[EnabledByte] == 0)
+    p.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + DescriptionByte),
+                                              DescriptionSize);
+    p.configByte28 = record[FlagsByte];
+    p.enabledByte = record[ModeByte];
+    if (record[ModeByte] == 0)
         p.state |= PointState::Disabled;
-    else if (record[EnabledByte] != 1)
+    else if (record[ModeByte] != 1)
         p.state |= PointState::EnableOther;
 }
 

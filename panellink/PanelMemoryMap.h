@@ -1,4 +1,6 @@
 #pragma once
+#include "RecordLayout.h"
+
 #include <QString>
 #include <QtEndian>
 #include <QtGlobal>
@@ -9,7 +11,8 @@
 namespace PanelMemoryMap {
 
 constexpr int PageSize = 256;
-constexpr int RecordSize = 32;       // element and zone records
+constexpr int RecordSize = ElementRecordLayout::RecordSize;   // element and zone records
+static_assert(ZoneRecordLayout::RecordSize == RecordSize, "element and zone slots share the pages' grid");
 constexpr int CauseSize = 8;
 constexpr int EffectSize = 16;
 constexpr int LogicTermSize = 8;

@@ -5,8 +5,6 @@
 using namespace PanelMemoryMap;
 
 namespace {
-constexpr int DeviceSpareByte = 27;   // set to 1 in every element slot of a written page
-constexpr int ZoneSpareByte = 30;     // set to 0 in every zone slot of a written page
 constexpr int SlotsPerPage = PageSize / RecordSize;
 constexpr int EventBufferSize = 3 * PageSize;
 constexpr int EffectsOffset = PageSize;
@@ -63,14 +61,15 @@ bool USBData::fetchRecordPage(quint16 page)
     return true;
 }
 
+// Every element slot of a written page starts enabled, every zone slot with state 0.
 void USBData::prepareWritePage()
 {
     const bool devices = m_section == Section::DeviceWrite;
     for (int slot = 0; slot < SlotsPerPage; ++slot) {
         if (devices)
-            m_buffer[size_t(slot * RecordSize + DeviceSpareByte)] = 1;
+            m_buffer[size_t(slot * RecordSize + ElementRecordLayout::ModeByte)] = 1;
         else
-            m_buffer[size_t(slot * RecordSize + ZoneSpareByte)] = 0;
+            m_buffer[size_t(slot * RecordSize + ZoneRecordLayout::StateByte)] = 0;
     }
 }
 

@@ -20,16 +20,16 @@ void resetSpecialMode(SpecialMode &sm, unsigned char mode)
     sm.mode = mode;
 }
 
-// Writes the text cut to maxBytes from byte 1, a NUL, and a second NUL when it
-// still lies inside the field (bytes 1 .. maxBytes + 1).
-void writeText(unsigned char *record, const QString &text, int maxBytes)
+// Writes the text cut to maxBytes at the start of its field, a NUL, and a
+// second NUL when it still lies inside the field (maxBytes + 1 bytes).
+void writeText(unsigned char *field, const QString &text, int maxBytes)
 {
     const QByteArray bytes = PanelCharsetTable::encode(text).left(maxBytes);
     const int len = int(bytes.size());
-    std::memcpy(record + 1, bytes.constData(), size_t(len));
-    record[1 + len] = 0;
+    std::memcpy(field, bytes.constData(), size_t(len));
+    field[len] = 0;
     if (len < maxBytes)
-        record[2 + len] = 0;
+        field[len + 1] = 0;
 }
 
 } // namespace
@@ -502,13 +502,14 @@ bool PanelConfig::deviceToWire(int loop, int address, unsigned char *record) con
 {
     if (!record || !validLoop(loop) || !validAddress(address))
         return false;
+    using namespace ElementRecordLayout;
     const DeviceRecord &d = devices[loop][address];
-    record[0] = d.type;
-    record[25] = d.zone;
-    writeText(record, d.description, DeviceDescriptionBytes);
-    record[27] = d.mode;
-    record[29] = d.ext_type;
-    record[28] = d.flags;
+    record[TypeByte] = d.type;
+    record[ZoneByte] = d.zone;
+    writeText(record + DescriptionByte, d.description, DeviceDescriptionBytes);
+    record[ModeByte] = d.mode;
+    record[CodeByte] = d.ext_type;
+    record[FlagsByte] = d.flags;
     return true;
 }
 
@@ -516,16 +517,17 @@ bool PanelConfig::deviceFromWire(int loop, int address, const unsigned char *rec
 {
     if (!record || !validLoop(loop) || !validAddress(address))
         return false;
+    using namespace ElementRecordLayout;
     DeviceRecord &d = devices[loop][address];
     d.loop = static_cast<unsigned char>(loop);
     d.address = static_cast<unsigned char>(address);
-    d.type = DeviceRecord::isValidType(record[0]) ? record[0] : 0;
-    d.zone = record[25];
-    d.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + 1),
-                                              DeviceDescriptionBytes + 1);
-    d.mode = record[27];
-    d.ext_type = record[29] & ~0x20 & 0xFF;
-    d.flags = record[28];
+    d.type = DeviceRecord::isValidType(record[TypeByte]) ? record[TypeByte] : 0;
+    d.zone = record[ZoneByte];
+    d.description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + DescriptionByte),
+                                              DescriptionSize);
+    d.mode = record[ModeByte];
+    d.ext_type = record[CodeByte] & ~0x20 & 0xFF;
+    d.flags = record[FlagsByte];
     return true;
 }
 
@@ -533,8 +535,8 @@ bool PanelConfig::zoneToWire(int zone, unsigned char *record) const
 {
     if (!record || !validZone(zone))
         return false;
-    writeText(record, zones[zone].description, ZoneDescriptionBytes);
-    record[30] = static_cast<unsigned char>(zones[zone].state & 0xFF);
+    writeText(record + ZoneRecordLayout::DescriptionByte, zones[zone].description, ZoneDescriptionBytes);
+    record[ZoneRecordLayout::StateByte] = static_cast<unsigned char>(zones[zone].state & 0xFF);
     return true;
 }
 
@@ -542,7 +544,8 @@ bool PanelConfig::zoneFromWire(int zone, const unsigned char *record)
 {
     if (!record || !validZone(zone))
         return false;
-    zones[zone].description = PanelCharsetTable::decode(reinterpret_cast<const char *>(record + 1),
-                                                        ZoneDescriptionBytes + 1);
+    zones[zone].description = PanelCharsetTable::decode(
+            reinterpret_cast<const char *>(record + ZoneRecordLayout::DescriptionByte),
+            ZoneRecordLayout::DescriptionSize);
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "DeviceRecord.h"
 #include "EventRecord.h"
+#include "RecordLayout.h"
 #include "LogManeuver.h"
 #include "SpecialMode.h"
 #include "WebServerSettings.h"
@@ -26,10 +27,11 @@ public:
     static constexpr int ZoneCount = 250;
     static constexpr int EventSlotCount = 1024;
     static constexpr int MaxLogicEvents = 100;
-    static constexpr int DeviceWireSize = 32;
-    static constexpr int ZoneWireSize = 32;
-    static constexpr int DeviceDescriptionBytes = 23;   // record bytes 1..24 with the NUL
-    static constexpr int ZoneDescriptionBytes = 28;     // record bytes 1..29 with the NUL
+    static constexpr int DeviceWireSize = ElementRecordLayout::RecordSize;
+    static constexpr int ZoneWireSize = ZoneRecordLayout::RecordSize;
+    // Characters a description may take; its field also holds the NUL.
+    static constexpr int DeviceDescriptionBytes = ElementRecordLayout::DescriptionSize - 1;
+    static constexpr int ZoneDescriptionBytes = ZoneRecordLayout::DescriptionSize - 1;
 
     PanelConfig();
     ~PanelConfig();
