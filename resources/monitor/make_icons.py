@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the monitor's point table and action icons as small RGBA PNGs."""
+"""Draws the monitor's point table and action icons as small RGBA PNGs, and the
+pictures of its own windows (loop selector, message boxes, logo, splash)."""
 import struct
 import zlib
 import os
@@ -139,6 +140,214 @@ SHIELDS = [
     ("shield_blue.png", (40, 90, 220)),
 ]
 
+
+# ---------------------------------------------------------------------------
+# Pictures of the monitor's own small windows: the loop selector's arrows and
+# its background, the message box pictures, the program logo and the splash.
+# Shapes are given as coverage functions and sampled several times per pixel,
+# so their edges come out smooth.
+
+def blend(under, over):
+    """over (r, g, b, a 0..1) painted on under (r, g, b, a 0..1)."""
+    a = over[3] + under[3] * (1.0 - over[3])
+    if a <= 0.0:
+        return (0.0, 0.0, 0.0, 0.0)
+    return tuple((over[i] * over[3] + under[i] * under[3] * (1.0 - over[3])) / a for i in range(3)) + (a,)
+
+
+def render(path, w, h, layers, samples=4):
+    """layers: list of (inside(x, y) -> bool, colour(x, y) -> (r, g, b, a 0..255))."""
+    offsets = [((i + 0.5) / samples, (j + 0.5) / samples) for i in range(samples) for j in range(samples)]
+    def pixel(x, y):
+        acc = [0.0, 0.0, 0.0, 0.0]
+        for ox, oy in offsets:
+            px, py = x + ox, y + oy
+            c = (0.0, 0.0, 0.0, 0.0)
+            for inside, colour in layers:
+                if inside(px, py):
+                    r, g, b, a = colour(px, py)
+                    c = blend(c, (r, g, b, a / 255.0))
+            for i in range(3):
+                acc[i] += c[i] * c[3]
+            acc[3] += c[3]
+        n = len(offsets)
+        a = acc[3] / n
+        if a <= 0.0:
+            return CLEAR
+        return tuple(int(round(acc[i] / acc[3])) for i in range(3)) + (int(round(a * 255)),)
+    png(path, w, h, pixel)
+
+
+def solid(colour):
+    return lambda x, y: colour
+
+
+def vgradient(top, bottom, y0, y1):
+    def colour(x, y):
+        t = min(1.0, max(0.0, (y - y0) / float(y1 - y0)))
+        return tuple(int(top[i] + (bottom[i] - top[i]) * t) for i in range(4))
+    return colour
+
+
+def disc(cx, cy, r):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
+def ring(cx, cy, r_out, r_in):
+    return lambda x, y: r_in * r_in <= (x - cx) ** 2 + (y - cy) ** 2 <= r_out * r_out
+
+
+def rounded_rect(x0, y0, x1, y1, r):
+    def inside(x, y):
+        if x < x0 or x > x1 or y < y0 or y > y1:
+            return False
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    return inside
+
+
+def polygon(points):
+    def inside(x, y):
+        hit = False
+        n = len(points)
+        for i in range(n):
+            (xa, ya), (xb, yb) = points[i], points[(i + 1) % n]
+            if (ya > y) != (yb > y) and x < xa + (y - ya) * (xb - xa) / (yb - ya):
+                hit = not hit
+        return hit
+    return inside
+
+
+def segment(xa, ya, xb, yb, width):
+    def inside(x, y):
+        dx, dy = xb - xa, yb - ya
+        t = max(0.0, min(1.0, ((x - xa) * dx + (y - ya) * dy) / float(dx * dx + dy * dy)))
+        qx, qy = xa + t * dx, ya + t * dy
+        return (x - qx) ** 2 + (y - qy) ** 2 <= (width / 2.0) ** 2
+    return inside
+
+
+def either(*shapes):
+    return lambda x, y: any(s(x, y) for s in shapes)
+
+
+def flame(cx, base, height):
+    """A flame pointing up: a round foot that narrows to a tip bent to the right."""
+    r = height * 0.32
+    cy = base - r
+    def inside(x, y):
+        if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
+            return True
+        top = base - height
+        if y < top or y > cy:
+            return False
+        t = (y - top) / float(cy - top)         # 0 at the tip, 1 at the foot's centre
+        centre = cx + r * 0.35 * (1.0 - t) ** 2
+        half = r * (t ** 0.8)
+        return abs(x - centre) <= half
+    return inside
+
+
+def arrow_icon(name, pointing_left, on):
+    """The loop selector's arrows: a chevron in a round button."""
+    size = 24
+    face = (38, 104, 168, 255) if on else (196, 196, 196, 255)
+    edge = (20, 60, 100, 255) if on else (160, 160, 160, 255)
+    mark = (255, 255, 255, 255) if on else (236, 236, 236, 255)
+    if pointing_left:
+        chevron = either(segment(14.5, 6.5, 8.5, 12, 3.2), segment(8.5, 12, 14.5, 17.5, 3.2))
+    else:
+        chevron = either(segment(9.5, 6.5, 15.5, 12, 3.2), segment(15.5, 12, 9.5, 17.5, 3.2))
+    render(name, size, size, [
+        (disc(12, 12, 11), solid(edge)),
+        (disc(12, 12, 10), vgradient(tuple(min(255, c + 40) for c in face[:3]) + (255,), face, 2, 22)),
+        (chevron, solid(mark)),
+    ])
+
+
+def arrows_background():
+    """Behind the selector's label: a light rounded panel between the arrows."""
+    w, h = 108, 37
+    render("bgArrows.png", w, h, [
+        (rounded_rect(0.5, 0.5, w - 0.5, h - 0.5, 6), solid((150, 150, 150, 255))),
+        (rounded_rect(1.5, 1.5, w - 1.5, h - 1.5, 5), vgradient((250, 250, 250, 255), (214, 218, 224, 255), 1, h - 1)),
+    ], samples=3)
+
+
+def foot_print():
+    """The scan question's picture: a magnifying glass over the dots of a loop."""
+    size = 90
+    dots = [disc(14 + 12 * i, 70 - (6 if i % 2 else 0), 4) for i in range(6)]
+    loop_line = either(*[segment(14 + 12 * i, 70 - (6 if i % 2 else 0),
+                                 26 + 12 * i, 70 - (0 if i % 2 else 6), 2) for i in range(5)])
+    render("footPrint.png", size, size, [
+        (loop_line, solid((120, 120, 120, 255))),
+        (either(*dots), solid((200, 40, 30, 255))),
+        (segment(54, 50, 78, 80, 10), solid((90, 60, 30, 255))),
+        (disc(42, 36, 26), solid((60, 60, 60, 255))),
+        (disc(42, 36, 21), solid((200, 228, 250, 170))),
+        (disc(34, 28, 6), solid((255, 255, 255, 150))),
+    ], samples=3)
+
+
+def usb_picture():
+    """The connection error box's picture: a USB plug with its trident, and a red cross."""
+    size = 90
+    grey = (70, 78, 88, 255)
+    trident = either(
+        segment(40, 16, 40, 70, 4),
+        segment(40, 52, 26, 40, 4), segment(26, 40, 26, 32, 4),
+        segment(40, 44, 54, 34, 4), segment(54, 34, 54, 26, 4),
+        polygon([(40, 6), (32, 18), (48, 18)]),
+    )
+    render("usb_bg.png", size, size, [
+        (trident, solid(grey)),
+        (disc(26, 30, 5), solid(grey)),
+        (rounded_rect(49, 20, 59, 30, 1), solid(grey)),
+        (disc(40, 74, 7), solid(grey)),
+        (disc(68, 68, 17), solid((196, 30, 30, 255))),
+        (either(segment(61, 61, 75, 75, 5), segment(75, 61, 61, 75, 5)), solid((255, 255, 255, 255))),
+    ], samples=3)
+
+
+def logo():
+    """The programs' window icon: a red ring holding a flame."""
+    size = 64
+    render("logo.png", size, size, [
+        (disc(32, 32, 31), solid((180, 20, 24, 255))),
+        (disc(32, 32, 26), vgradient((255, 255, 255, 255), (228, 228, 228, 255), 6, 58)),
+        (flame(32, 54, 42), vgradient((250, 200, 40, 255), (214, 40, 24, 255), 12, 54)),
+        (flame(32, 54, 20), solid((255, 236, 140, 255))),
+    ])
+
+
+def splash():
+    """The start-up picture, 637 x 335: a dark panel with a red band and a flame on
+    the left; the top right stays dark for the white text the window lays over it."""
+    w, h = 637, 335
+    render("splash.png", w, h, [
+        (rounded_rect(0, 0, w, h, 14), vgradient((44, 52, 64, 255), (18, 22, 30, 255), 0, h)),
+        (polygon([(0, 240), (w, 200), (w, 232), (0, 272)]), solid((196, 28, 32, 255))),
+        (polygon([(0, 276), (w, 236), (w, 242), (0, 282)]), solid((240, 160, 40, 255))),
+        (disc(160, 150, 96), solid((255, 255, 255, 24))),
+        (flame(160, 228, 170), vgradient((252, 214, 60, 255), (206, 34, 22, 255), 58, 228)),
+        (flame(160, 228, 84), solid((255, 240, 170, 255))),
+        (rounded_rect(350, 118, 600, 121, 1.5), solid((196, 28, 32, 255))),
+    ], samples=2)
+
+
+def draw_window_pictures():
+    for left in (True, False):
+        for on in (True, False):
+            arrow_icon(("left" if left else "right") + "Arrow" + ("On" if on else "Off") + ".png", left, on)
+    arrows_background()
+    foot_print()
+    usb_picture()
+    logo()
+    splash()
+
+
 if __name__ == "__main__":
     for name, colour, glyphs in TYPES:
         type_icon(name, colour, glyphs)
@@ -147,3 +356,4 @@ if __name__ == "__main__":
     for kind in ("fire", "out", "led"):
         action_icon(kind + "ActionOff.png", kind, False)
         action_icon(kind + "ActionOn.png", kind, True)
+    draw_window_pictures()

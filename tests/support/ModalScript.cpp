@@ -144,5 +144,6 @@ void ModalScript::poll()
                         .arg(w ? QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->windowTitle()
                                : QStringLiteral("none"));
         m_timer.stop();
+        emit failed();
     }
 }

@@ -62,9 +62,17 @@ public:
     QStringList messages() const { return m_messages; }
     QStringList titles() const { return m_titles; }
 
+    // A modal run the script never answers would not return: connect failed()
+    // to something that ends it (a dialog's done(), say) so the test reports.
+    //     connect(&script, &ModalScript::failed, box, [box] { box->done(-1); });
+
     // Helpers usable inside a step.
     static bool isProgressDialog(QWidget *w);
     static void clickStandardButton(QWidget *w, QDialogButtonBox::StandardButton button);
+
+signals:
+    // A step timed out; failure() says which.
+    void failed();
 
 private:
     struct Entry {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QProgressDialog>
+#include <QSignalSpy>
 #include <QtTest>
 
 // The helper every GUI test leans on: it must answer windows in order, also a
@@ -58,10 +59,12 @@ private slots:
     void missingWindowTimesOut()
     {
         ModalScript script;
+        QSignalSpy failed(&script, &ModalScript::failed);
         script.messageBox(QMessageBox::Ok);
         script.start(50);
         QTRY_VERIFY(!script.failure().isEmpty() && script.failure().contains("timed out"));
         QVERIFY(!script.finished());
+        QCOMPARE(failed.count(), 1);
     }
 };
 
