@@ -1,8 +1,8 @@
 # panel_add_qrc_resources(<target> <name> QRC <file.qrc> PREFIX <prefix> BASE <dir>)
 # Builds the files a resource list names into a library target under <prefix>,
-# paths taken relative to <dir>. Built into the target itself, so users of a
-# static library need no resource initialisation call. The list is re-read
-# when the .qrc changes.
+# paths taken relative to <dir>, or a file's alias="..." when it has one. Built
+# into the target itself, so users of a static library need no resource
+# initialisation call. The list is re-read when the .qrc changes.
 function(panel_add_qrc_resources target name)
     cmake_parse_arguments(R "" "QRC;PREFIX;BASE" "" ${ARGN})
     get_filename_component(qrc_dir ${R_QRC} DIRECTORY)
@@ -10,6 +10,10 @@ function(panel_add_qrc_resources target name)
     set(files "")
     foreach(line IN LISTS qrc_lines)
         string(REGEX REPLACE ".*>(.*)</file>.*" "\\1" file "${line}")
+        # An alias names the file inside the resources (paths without an extension).
+        if(line MATCHES "alias=\"([^\"]*)\"")
+            set_source_files_properties(${qrc_dir}/${file} PROPERTIES QT_RESOURCE_ALIAS "${CMAKE_MATCH_1}")
+        endif()
         list(APPEND files ${qrc_dir}/${file})
     endforeach()
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${R_QRC})
