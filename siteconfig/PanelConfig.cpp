@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -40,6 +41,55 @@ PanelConfig::PanelConfig()
 }
 
 PanelConfig::~PanelConfig() = default;
+
+void PanelConfig::copyFrom(const PanelConfig &other)
+{
+    if (this == &other)
+        return;
+    panelEventUse = other.panelEventUse;
+    panelActionUse = other.panelActionUse;
+    std::copy(std::begin(other.loopEventUse), std::end(other.loopEventUse), std::begin(loopEventUse));
+    std::copy(std::begin(other.loopActionUse), std::end(other.loopActionUse), std::begin(loopActionUse));
+
+    version = other.version;
+    phone = other.phone;
+    installer = other.installer;
+    panelFlags = other.panelFlags;
+    ledFromDay = other.ledFromDay;
+    ledToDay = other.ledToDay;
+    ledFromHour = other.ledFromHour;
+    ledFromMinute = other.ledFromMinute;
+    ledToHour = other.ledToHour;
+    ledToMinute = other.ledToMinute;
+    ledToggling = other.ledToggling;
+    address = other.address;
+    type = other.type;
+    sensibility = other.sensibility;
+    optoheat = other.optoheat;
+    dayNight = other.dayNight;
+    delayed = other.delayed;
+    delay1 = other.delay1;
+    delay2 = other.delay2;
+    rs485mode = other.rs485mode;
+    rs485_2mode = other.rs485_2mode;
+    modbusBaudrate = other.modbusBaudrate;
+    modbusAddress = other.modbusAddress;
+    modbus2Baudrate = other.modbus2Baudrate;
+    modbus2Address = other.modbus2Address;
+    webServer = other.webServer;
+
+    std::copy(std::begin(other.events), std::end(other.events), std::begin(events));
+    usedEventCount = other.usedEventCount;
+    logicEvents.clear();
+    logicEvents.reserve(other.logicEvents.size());
+    for (const std::unique_ptr<LogManeuver> &maneuver : other.logicEvents)
+        if (maneuver)
+            logicEvents.push_back(std::make_unique<LogManeuver>(*maneuver));
+    std::copy(std::begin(other.zones), std::end(other.zones), std::begin(zones));
+    for (int l = 0; l < LoopCount; ++l)
+        std::copy(std::begin(other.devices[l]), std::end(other.devices[l]), std::begin(devices[l]));
+    m_name = other.m_name;
+}
 
 void PanelConfig::setDefaults()
 {

@@ -38,6 +38,11 @@ public:
     PanelConfig(const PanelConfig &) = delete;
     PanelConfig &operator=(const PanelConfig &) = delete;
 
+    // Makes this panel an exact copy of `other` (logic events copied, not
+    // shared). Named, so that nothing copies a panel by accident: a download
+    // fills a copy and hands it back only when every section was read.
+    void copyFrom(const PanelConfig &other);
+
     void setDefaults();
 
     // Elements
