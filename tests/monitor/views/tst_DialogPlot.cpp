@@ -57,6 +57,7 @@ private slots:
     void zoomIsBounded();
     void legendDoubleClickRecolours();
     void closeDeletesDialog();
+    void plotCoversFrame();
 
 private:
     std::unique_ptr<DialogPlot> shownDialog();
@@ -420,6 +421,17 @@ void TestDialogPlot::closeDeletesDialog()
     button(*d, "butClose")->click();
     QVERIFY(!d->isVisible());
     QTRY_COMPARE(destroyed.size(), 1);
+}
+
+void TestDialogPlot::plotCoversFrame()
+{
+    auto d = shownDialog();
+    QVERIFY(d);
+    d->resize(900, 640);
+    QApplication::processEvents();
+    const QRect frame = d->findChild<QFrame *>(QStringLiteral("frame"))->geometry();
+    QCOMPARE(d->plot()->parentWidget(), d.get());
+    QCOMPARE(d->plot()->geometry(), QRect(frame.topLeft(), frame.size() - QSize(2, 2)));
 }
 
 QTEST_MAIN(TestDialogPlot)
