@@ -348,6 +348,60 @@ def draw_window_pictures():
     splash()
 
 
+# ---- monitor views: the logo behind the point table ---------------------------
+
+# 5x7 glyphs of the wordmark
+LOGO_GLYPHS = {
+    'B': ["11110", "10001", "10001", "11110", "10001", "10001", "11110"],
+    'R': ["11110", "10001", "10001", "11110", "10100", "10010", "10001"],
+    'E': ["11111", "10000", "10000", "11110", "10000", "10000", "11111"],
+    'L': ["10000", "10000", "10000", "10000", "10000", "10000", "11111"],
+    'I': ["11111", "00100", "00100", "00100", "00100", "00100", "11111"],
+    'X': ["10001", "10001", "01010", "00100", "01010", "10001", "10001"],
+}
+
+
+def logo_image(name, word):
+    """A flame in a ring beside the wordmark, in soft blue on a clear ground."""
+    cell = 6                      # pixels per glyph dot
+    gap = 2 * cell                # between letters
+    ring = 84                     # emblem diameter
+    text_w = len(word) * 5 * cell + (len(word) - 1) * gap
+    w, h = ring + 24 + text_w + 8, ring + 8
+    text_x0, text_y0 = ring + 24, (h - 7 * cell) // 2
+    cx, cy = 4 + ring / 2.0, h / 2.0
+    blue = (0, 71, 131)
+    flame = (235, 90, 30)
+
+    def pixel(x, y):
+        dx, dy = x - cx, y - cy
+        d = (dx * dx + dy * dy) ** 0.5
+        r = ring / 2.0
+        if r - 6 <= d <= r:
+            return blue + (150,)
+        if d < r - 10:
+            # a flame: a drop pointing up, its tip at the top of the ring
+            fx, fy = dx / (r - 14), (dy + 4) / (r - 14)
+            if fy >= 0:
+                inside = fx * fx + fy * fy <= 0.45
+            else:
+                inside = abs(fx) <= 0.67 * (1.0 + fy) ** 1.4
+            if inside:
+                return flame + (150,)
+            return CLEAR
+        gx, gy = x - text_x0, y - text_y0
+        if 0 <= gy < 7 * cell and 0 <= gx < text_w:
+            i, col = divmod(gx, 5 * cell + gap)
+            if col < 5 * cell and LOGO_GLYPHS[word[i]][gy // cell][col // cell] == "1":
+                return blue + (150,)
+        return CLEAR
+    png(name, w, h, pixel)
+
+
+def draw_view_icons():
+    logo_image("logo_brelix.png", "BRELIX")
+
+
 if __name__ == "__main__":
     for name, colour, glyphs in TYPES:
         type_icon(name, colour, glyphs)
@@ -357,3 +411,4 @@ if __name__ == "__main__":
         action_icon(kind + "ActionOff.png", kind, False)
         action_icon(kind + "ActionOn.png", kind, True)
     draw_window_pictures()
+    draw_view_icons()
