@@ -3,6 +3,7 @@
 #include "PanelCharsetTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -40,6 +41,12 @@ PanelConfig::PanelConfig()
 }
 
 PanelConfig::~PanelConfig() = default;
+
+std::uint64_t PanelConfig::nextSerial()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 void PanelConfig::setDefaults()
 {
