@@ -29,6 +29,7 @@ constexpr int MaxConditions = 10;
 constexpr int GroupDevices = 0;
 constexpr int GroupZones = 1;
 constexpr int GroupLoops = 2;
+constexpr int PanelSerialRole = Qt::UserRole;
 
 const QColor highlightColour(0x6e, 0xb1, 0xf5);
 
@@ -478,14 +479,20 @@ int MyActionsWidget::numberOf(const QTreeWidgetItem *item)
 }
 
 // A panel item's position is its panel index, for any number of panels (the
-// code's low byte would make panel 256 read as panel 0).
-int MyActionsWidget::panelIndexOf(const QTreeWidgetItem *item)
+// code's low byte would make panel 256 read as panel 0). The item also carries
+// the serial of the panel it was built from: an item of a tree built before the
+// site's list changed names no panel (-1) rather than the one now at its place.
+int MyActionsWidget::panelIndexOf(const QTreeWidgetItem *item) const
 {
     const QTreeWidgetItem *top = item;
     while (top->parent())
         top = top->parent();
     QTreeWidget *tree = top->treeWidget();
-    return tree ? tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(top)) : -1;
+    const int index = tree ? tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(top)) : -1;
+    const PanelConfig *panel = panelAt(index);
+    if (!panel || top->data(0, PanelSerialRole).toULongLong() != panel->serial())
+        return -1;
+    return index;
 }
 
 QIcon MyActionsWidget::iconForPath(const QString &path) const
@@ -526,6 +533,7 @@ void MyActionsWidget::addPanelItems(QTreeWidget *tree, int whichTree)
         const PanelConfig *panel = facility->getPanel(i);
         auto *item = new QTreeWidgetItem(KindPanel | (i & 0x0FFF));
         item->setText(0, panel->name());
+        item->setData(0, PanelSerialRole, QVariant::fromValue<qulonglong>(panel->serial()));
         const bool used = whichTree == ActionTree ? panel->panelActionUse : panel->panelEventUse;
         item->setIcon(0, useIcon("i_panel", used, whichTree));
         tree->insertTopLevelItem(i, item);
@@ -682,7 +690,7 @@ void MyActionsWidget::refreshTreeIcons()
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             const PanelConfig *panel = panelAt(i);
             QTreeWidgetItem *top = tree->topLevelItem(i);
-            if (!panel || top->childCount() < 3)
+            if (!panel || top->childCount() < 3 || panelIndexOf(top) != i)
                 continue;
             QTreeWidgetItem *devices = top->child(GroupDevices);
             for (int n = 0; n < devices->childCount(); ++n) {

@@ -133,7 +133,7 @@ private:
     int rowId(const QTableWidget *table, int row) const;
     static int kindOf(const QTreeWidgetItem *item);
     static int numberOf(const QTreeWidgetItem *item);
-    static int panelIndexOf(const QTreeWidgetItem *item);
+    int panelIndexOf(const QTreeWidgetItem *item) const;
     bool readItem(const QTreeWidgetItem *item, unsigned char &scope, unsigned char &first,
                   unsigned char &last, int &panel) const;
     void addPanelItems(QTreeWidget *tree, int whichTree);

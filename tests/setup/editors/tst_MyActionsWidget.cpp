@@ -67,6 +67,7 @@ private slots:
     void modifyLeavesUntouchedRecords();
     void modifyStoresChangesOnlyOnOk();
     void panelsBeyond256();
+    void staleTreesActOnNoPanel();
 };
 
 void TestMyActionsWidget::formAndSettings()
@@ -903,6 +904,38 @@ void TestMyActionsWidget::panelsBeyond256()
     p.actions->setCurrentItem(deviceItem(p.actions, 257, 0, 1));
     p.page.actionTreeDoubleClickedSlot(nullptr, 0);
     QCOMPARE(int(p.panel(256).eventAt(1)->effect.id_panel), 2);
+}
+
+// Trees built before a panel was removed name no panel: their items neither
+// filter nor make a maneuver for the panel that took their place.
+void TestMyActionsWidget::staleTreesActOnNoPanel()
+{
+    Page p;
+    fill(p.panel(2), 2);
+    p.refresh();
+    QTreeWidgetItem *southZone = zoneItem(p.events, 1, 0);
+    QTreeWidgetItem *southSounder = deviceItem(p.actions, 1, 0, 1);
+    p.site->removePanel(0);   // South is now panel 0, East panel 1
+    p.page.updateEventTable();
+    const QList<QByteArray> before = p.allManeuvers();
+
+    p.press(southZone);
+    QCOMPARE(p.page.currentPanelIndex(), 0);
+    ModalScript script;
+    script.messageBox(QMessageBox::Ok);
+    script.start();
+    p.doubleClick(southSounder);
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Please select one event source from the event tree")});
+    QCOMPARE(p.allManeuvers(), before);
+
+    // Rebuilt, the same gesture works on the panel the items now stand for.
+    p.refresh();
+    p.press(zoneItem(p.events, 0, 0));
+    p.doubleClick(deviceItem(p.actions, 0, 0, 1));
+    QCOMPARE(p.panel(0).eventCount(), 1);
+    QCOMPARE(p.panel(0).name(), QStringLiteral("South"));
+    QCOMPARE(p.allManeuvers().at(1), before.at(1));
 }
 
 QTEST_MAIN(TestMyActionsWidget)
