@@ -248,6 +248,7 @@ void MyActionsWidget::updateEventTable()
 void MyActionsWidget::clearTables()
 {
     emptyTables();
+    currentPanel = 0;
     tablesPanelSerial = 0;
 }
 

@@ -41,6 +41,7 @@ private slots:
     void slotsInOrder();
     void treesListEachPanel();
     void treeIconsFollowUse();
+    void addedElementsKeepTheOrder();
     void tableCells();
     void eventFilters_data();
     void eventFilters();
@@ -252,6 +253,35 @@ void TestMyActionsWidget::treeIconsFollowUse()
     QVERIFY(iconIs(panelItem(p.actions, 0)->icon(0), QStringLiteral(":/icons/icons/i_panel.png")));
     QVERIFY(iconIs(loopItem(p.events, 0, 0)->icon(0), QStringLiteral(":/icons/icons/i_loop.png")));
     QVERIFY(iconIs(panelItem(p.events, 1)->icon(0), QStringLiteral(":/icons/icons/i_panel.png")));
+}
+
+// Used on their own (not in a rebuild), the add operations insert in order and
+// list a zone or loop once.
+void TestMyActionsWidget::addedElementsKeepTheOrder()
+{
+    Page p;
+    PanelConfig &south = p.panel(1);
+    addDevice(south, 5, 3, 2, 9);
+    addDevice(south, 2, 7, 3, 4);
+    addDevice(south, 2, 1, 4, 9);
+    for (const auto &[loop, address] : {std::pair{5, 3}, std::pair{2, 7}, std::pair{2, 1}}) {
+        const DeviceRecord *d = south.deviceAt(loop, address);
+        p.page.addElementToTrees(1, *d, south.zoneAt(d->zone));
+    }
+    QTreeWidgetItem *top = panelItem(p.events, 1);
+    QStringList nodes, zones, loops;
+    for (int i = 0; i < top->child(0)->childCount(); ++i)
+        nodes << top->child(0)->child(i)->text(0) + QLatin1Char(':') + QString::number(top->child(0)->child(i)->childCount());
+    for (int i = 0; i < top->child(1)->childCount(); ++i)
+        zones << top->child(1)->child(i)->text(0);
+    for (int i = 0; i < top->child(2)->childCount(); ++i)
+        loops << top->child(2)->child(i)->text(0);
+    QCOMPARE(nodes, (QStringList{"Loop 1:1", "Loop 3:2", "Loop 6:1"}));
+    QCOMPARE(zones, (QStringList{"1 - ", "5 - ", "10 - "}));
+    QCOMPARE(loops, (QStringList{"Loop 1", "Loop 3", "Loop 6"}));
+    // Devices are appended as they come: the per-loop node keeps call order.
+    QCOMPARE(top->child(0)->child(1)->child(0)->text(0), QStringLiteral("8 - Opto-Heat 8 - Z5"));
+    QVERIFY(top->child(0)->child(1)->isExpanded());
 }
 
 void TestMyActionsWidget::tableCells()
@@ -649,7 +679,12 @@ void TestMyActionsWidget::siteReplacedOrEmptied()
 {
     Page p;
     fill(p.panel(1), 4);
+    fill(p.panel(2), 3);
     p.refresh();
+    p.press(panelItem(p.events, 2));
+    p.page.clearTables();
+    QCOMPARE(p.page.currentPanelIndex(), 0);
+    QCOMPARE(p.inputs->rowCount(), 0);
     p.press(panelItem(p.events, 1));
     QCOMPARE(p.inputs->rowCount(), 4);
 
