@@ -3,6 +3,7 @@
 #include "PanelCharsetTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <iterator>
 
@@ -89,6 +90,12 @@ void PanelConfig::copyFrom(const PanelConfig &other)
     for (int l = 0; l < LoopCount; ++l)
         std::copy(std::begin(other.devices[l]), std::end(other.devices[l]), std::begin(devices[l]));
     m_name = other.m_name;
+}
+
+std::uint64_t PanelConfig::nextSerial()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
 }
 
 void PanelConfig::setDefaults()

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -100,6 +101,10 @@ public:
     void setName(const QString &name) { m_name = name; }
     QString titleText() const;
     void clearUseFlags();
+    // A number no other panel object of this run carries, not even one made later
+    // at the same place in memory: a view that shows one panel recognises it after
+    // the site's list changed, and notices when it was removed.
+    std::uint64_t serial() const { return m_serial; }
 
     // Wire forms of the 32-byte element and zone records. Bytes the encoder
     // does not own are left as they are. False when the index is outside the panel.
@@ -169,6 +174,8 @@ private:
     DeviceRecord devices[LoopCount][AddressCount];
     QString m_name;
     QString scratchZoneName;
+    static std::uint64_t nextSerial();
+    const std::uint64_t m_serial = nextSerial();
 };
 
 #endif // PANELCONFIG_H

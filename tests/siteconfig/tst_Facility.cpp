@@ -2,6 +2,7 @@
 #include "PanelConfig.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QtTest>
 
 class TestFacility : public QObject
@@ -20,6 +21,7 @@ private slots:
     void markIgnoresOutOfRangeBytes();
     void markUsedElementsRecomputes();
     void ownsItsPanels();
+    void panelSerialsNeverRepeat();
 };
 
 static PanelConfig *panel(const QString &name, int address)
@@ -237,6 +239,27 @@ void TestFacility::ownsItsPanels()
     // leak sanitizer in sanitized builds).
     delete f.data();
     QVERIFY(f.isNull());
+}
+
+void TestFacility::panelSerialsNeverRepeat()
+{
+    // A panel made after another was removed is a different panel, even when
+    // it takes the same place in the list (and possibly in memory).
+    Facility f;
+    f.addPanel(panel("A", 1));
+    f.addPanel(panel("B", 2));
+    const std::uint64_t a = f.getPanel(0)->serial();
+    const std::uint64_t b = f.getPanel(1)->serial();
+    QVERIFY(a != 0);
+    QVERIFY(a != b);
+    QSet<std::uint64_t> seen{a, b};
+    for (int i = 0; i < 50; ++i) {
+        f.removePanel(0);
+        f.addPanel(panel("C", 3));
+        const std::uint64_t s = f.getPanel(1)->serial();
+        QVERIFY2(!seen.contains(s), "a serial came back");
+        seen.insert(s);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestFacility)

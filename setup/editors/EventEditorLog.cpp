@@ -1,0 +1,3 @@
+#include "EventEditorLog.h"
+
+Q_LOGGING_CATEGORY(lcEventEditor, "panelsetup.editors", QtInfoMsg)

@@ -1,0 +1,7 @@
+#include "MyLogicActionsWidget.h"
+
+MyLogicActionsWidget::MyLogicActionsWidget(QWidget *parent)
+    : MyActionsWidget(parent)
+{
+    setLogicMode();
+}
