@@ -1,6 +1,6 @@
 #include "Bench.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QList>
 #include <QStringList>
 
@@ -24,10 +24,11 @@ BenchRegistration::BenchRegistration(const char *name, BenchFunction function)
 // Runs the groups named on the command line, or all of them.
 int main(int argc, char *argv[])
 {
-    // The monitor's model loads its icons: a GUI application, without a screen.
+    // Models load their icons and the element tree is a widget: a widget
+    // application, without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList wanted = app.arguments().mid(1);
     QTextStream out(stdout);
     int failures = 0;
