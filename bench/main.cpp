@@ -24,7 +24,7 @@ BenchRegistration::BenchRegistration(const char *name, BenchFunction function)
 // Runs the groups named on the command line, or all of them.
 int main(int argc, char *argv[])
 {
-    // The monitor's model loads its icons and the editors are widgets: a widget
+    // Models load their icons and the editors are widgets: a widget
     // application, without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

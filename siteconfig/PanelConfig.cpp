@@ -282,6 +282,20 @@ DeviceRecord *PanelConfig::moduleStart(int loop, int address)
     return &devices[loop][moduleSpan(loop, address).first];
 }
 
+bool PanelConfig::fitsInPlaceOfModule(int loop, int address, int n) const
+{
+    if (!validLoop(loop) || !validAddress(address) || n <= 0 || address + n > AddressCount)
+        return false;
+    const ModuleSpan own = moduleSpan(loop, address);
+    for (int a = address; a < address + n; ++a) {
+        const bool inOwnModule = devices[loop][address].type != 0 && a >= own.first
+            && a < own.first + own.count;
+        if (devices[loop][a].type != 0 && !inOwnModule)
+            return false;
+    }
+    return true;
+}
+
 bool PanelConfig::isAddressRangeFree(int loop, int start, int n) const
 {
     if (n <= 0)

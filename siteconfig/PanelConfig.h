@@ -56,6 +56,10 @@ public:
     // 1 removed, -1 no element there (or loop/address outside the panel).
     int removeDevice(int loop, int address);
     DeviceRecord *moduleStart(int loop, int address);
+    // True when the n addresses from `address` lie in the loop and each is free or
+    // part of the module that holds `address`: a new model put there in place of
+    // that module covers no other element.
+    bool fitsInPlaceOfModule(int loop, int address, int n) const;
     bool isAddressRangeFree(int loop, int start, int n) const;
     bool isLoopEmpty(int loop) const;
     // No element, no used event slot and no logic event.

@@ -33,6 +33,8 @@ private slots:
     void replaceDevice_data();
     void replaceDevice();
     void replaceWithoutRetypeKeepsOtherFields();
+    void fitsInPlaceOfModule_data();
+    void fitsInPlaceOfModule();
     void addressRangeAndLoopQueries();
     void isEmptyCountsEverything();
 };
@@ -414,6 +416,46 @@ void TestPanelConfigDevices::replaceWithoutRetypeKeepsOtherFields()
     QCOMPARE(int(d->ext_type), 0xC9);
     QCOMPARE(int(d->actionUse), 1);
     QCOMPARE(p->deviceAt(0, 30)->description, QStringLiteral("old 30"));
+}
+
+void TestPanelConfigDevices::fitsInPlaceOfModule_data()
+{
+    QTest::addColumn<QList<Run>>("before");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("fits");
+
+    const QList<Run> module4 = {{10, {0x4D, 0x8D, 0x8D, 0xCD}}};
+    QTest::newRow("single grows over free addresses") << QList<Run>{{10, {1}}} << 10 << 4 << true;
+    QTest::newRow("single grows over its neighbour") << QList<Run>{{10, {1}}, {12, {2}}} << 10 << 4
+                                                     << false;
+    QTest::newRow("module shrinks") << module4 << 10 << 1 << true;
+    QTest::newRow("module keeps its own addresses") << module4 << 10 << 4 << true;
+    QTest::newRow("module grows over the next element") << QList<Run>{module4[0], {14, {3}}} << 10 << 5
+                                                        << false;
+    QTest::newRow("middle address over its own module") << module4 << 11 << 3 << true;
+    QTest::newRow("middle address past its module") << QList<Run>{module4[0], {14, {3}}} << 12 << 3
+                                                    << false;
+    QTest::newRow("module after an element it must not cover")
+        << QList<Run>{{9, {1}}, {10, {0x47, 0xC7}}} << 10 << 2 << true;
+    QTest::newRow("past the end of the loop") << QList<Run>{{247, {1}}} << 247 << 4 << false;
+    QTest::newRow("to the end of the loop") << QList<Run>{{246, {1}}} << 246 << 4 << true;
+    QTest::newRow("free address") << QList<Run>{{11, {1}}} << 10 << 2 << false;
+    QTest::newRow("no addresses") << QList<Run>{{10, {1}}} << 10 << 0 << false;
+}
+
+void TestPanelConfigDevices::fitsInPlaceOfModule()
+{
+    QFETCH(QList<Run>, before);
+    QFETCH(int, address);
+    QFETCH(int, count);
+    QFETCH(bool, fits);
+
+    auto p = newPanel();
+    for (const Run &run : before)
+        place(*p, 2, run);
+    QCOMPARE(p->fitsInPlaceOfModule(2, address, count), fits);
+    QVERIFY(!p->fitsInPlaceOfModule(8, address, count));
 }
 
 void TestPanelConfigDevices::addressRangeAndLoopQueries()
