@@ -282,9 +282,18 @@ bool USBDataConfig::writeLogicEvents()
     if (!ready())
         return false;
     beginLogicWrite();
-    const int count = m_panel->logicEventCount();
+    // The panel takes a logic event whose first condition is absent for the end
+    // of the list, so one without conditions would hide every logic event after
+    // it. Those are left out and the others written one after the other.
+    QList<const LogManeuver *> present;
+    for (int k = 0; k < m_panel->logicEventCount(); ++k) {
+        const LogManeuver *maneuver = m_panel->logicEventAt(k);
+        if (maneuver && !maneuver->conditions.isEmpty())
+            present.append(maneuver);
+    }
+    const int count = int(present.size());
     for (int k = 0; k < LogicEvents; ++k) {
-        const LogManeuver *maneuver = k < count ? m_panel->logicEventAt(k) : nullptr;
+        const LogManeuver *maneuver = k < count ? present.at(k) : nullptr;
         for (int t = 0; t < TermsPerLogicEvent; ++t) {
             quint8 term[LogicTermSize] = {};
             if (maneuver && t < maneuver->conditions.size())
@@ -296,7 +305,7 @@ bool USBDataConfig::writeLogicEvents()
     for (int k = 0; k < LogicEvents; ++k) {
         quint8 header[LogicHeaderSize] = {};
         if (k < count)
-            m_panel->logicEventAt(k)->record.effect.toWire(header);
+            present.at(k)->record.effect.toWire(header);
         if (!writeLogicHeader(k, header))
             return false;
     }

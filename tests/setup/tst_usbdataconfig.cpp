@@ -86,6 +86,7 @@ private slots:
     void eventsStopAtTheFirstFreeSlot();
     void logicEventsFromTheArea();
     void twelveConditionsWriteTen();
+    void logicEventWithoutConditionsHidesNoOther();
     void webServerPatternGuardsTheBlock();
     void panelInfoReportsAFailedStepAndRunsTheRest();
     void accessCode();
@@ -387,6 +388,35 @@ void TestUSBDataConfig::twelveConditionsWriteTen()
     QCOMPARE(back.logicEventAt(2)->conditions.size(), 10);
     QCOMPARE(back.logicEventCount(), 5);
     engine.disconnect();
+}
+
+// A logic event without conditions is absent on the panel; written in its place
+// it would end the list there and the logic events after it would be lost.
+void TestUSBDataConfig::logicEventWithoutConditionsHidesNoOther()
+{
+    auto p = SitePanels::richPanel();
+    const int before = p->logicEventCount();
+    QVERIFY(before >= 3);
+    p->logicEventAt(1)->conditions.clear();   // one in the middle loses its conditions
+    USBDataConfig engine;
+    engine.setPanel(p.get());
+    QVERIFY(engine.connectUsb());
+    QVERIFY(engine.writeLogicEvents());
+
+    PanelConfig back;
+    engine.setPanel(&back);
+    QVERIFY(engine.readLogicEvents());
+    engine.disconnect();
+    QCOMPARE(back.logicEventCount(), before - 1);
+    for (int k = 0, b = 0; k < before; ++k) {
+        if (k == 1)
+            continue;
+        const LogManeuver *sent = p->logicEventAt(k);
+        const LogManeuver *got = back.logicEventAt(b++);
+        QCOMPARE(got->conditions.size(), qMin(int(sent->conditions.size()), LogManeuver::MaxPanelConditions));
+        QCOMPARE(int(got->record.effect.delay), int(sent->record.effect.delay));
+        QCOMPARE(int(got->conditions.at(0).event), int(sent->conditions.at(0).event));
+    }
 }
 
 void TestUSBDataConfig::webServerPatternGuardsTheBlock()
