@@ -395,17 +395,17 @@ void MyActionsWidget::slotInputItemSelected(QTreeWidgetItem *item, int)
         return;
     const int panel = panelIndexOf(item);
     switch (kindOf(item)) {
-    case KindDevice:
+    case TreeItemKind::Element:
         if (item->parent())
             filterEventsByDevice(panel, item->parent()->type(), numberOf(item));
         break;
-    case KindZone:
+    case TreeItemKind::Zone:
         filterEventsByZone(panel, numberOf(item));
         break;
-    case KindLoop:
+    case TreeItemKind::Loop:
         filterEventsByLoop(panel, numberOf(item));
         break;
-    case KindPanel:
+    case TreeItemKind::Panel:
         filterEventsByPanel(panel);
         break;
     default:
@@ -419,17 +419,17 @@ void MyActionsWidget::slotOutputItemSelected(QTreeWidgetItem *item, int)
         return;
     const int panel = panelIndexOf(item);
     switch (kindOf(item)) {
-    case KindDevice:
+    case TreeItemKind::Element:
         if (item->parent())
             filterActionsByDevice(panel, item->parent()->type(), numberOf(item));
         break;
-    case KindZone:
+    case TreeItemKind::Zone:
         filterActionsByZone(panel, numberOf(item));
         break;
-    case KindLoop:
+    case TreeItemKind::Loop:
         filterActionsByLoop(panel, numberOf(item));
         break;
-    case KindPanel:
+    case TreeItemKind::Panel:
         filterActionsByPanel(panel);
         break;
     default:
@@ -471,7 +471,7 @@ void MyActionsWidget::selectManeuverRow(int row)
 
 int MyActionsWidget::kindOf(const QTreeWidgetItem *item)
 {
-    return item->type() & KindMask;
+    return item->type() & TreeItemKind::KindMask;
 }
 
 int MyActionsWidget::numberOf(const QTreeWidgetItem *item)
@@ -532,7 +532,7 @@ void MyActionsWidget::addPanelItems(QTreeWidget *tree, int whichTree)
 {
     for (int i = 0; i < facility->panelCount(); ++i) {
         const PanelConfig *panel = facility->getPanel(i);
-        auto *item = new QTreeWidgetItem(KindPanel | (i & 0x0FFF));
+        auto *item = new QTreeWidgetItem(TreeItemKind::Panel | (i & 0x0FFF));
         item->setText(0, panel->name());
         item->setData(0, PanelSerialRole, QVariant::fromValue<qulonglong>(panel->serial()));
         const bool used = whichTree == ActionTree ? panel->panelActionUse : panel->panelEventUse;
@@ -621,7 +621,7 @@ void MyActionsWidget::addDeviceItem(int panel, QTreeWidget *tree, const DeviceRe
         group->insertChild(insertAt, node);
         node->setExpanded(true);
     }
-    auto *item = new QTreeWidgetItem(node, KindDevice + device.address);
+    auto *item = new QTreeWidgetItem(node, TreeItemKind::Element + device.address);
     item->setText(0, device.addressDisplayText() + QStringLiteral(" - ") + device.description
                   + QStringLiteral(" - Z") + device.zoneDisplayText());
     item->setIcon(0, deviceIcon(device, whichTree));
@@ -658,7 +658,7 @@ void MyActionsWidget::addZoneItem(int panel, QTreeWidget *tree, const ZoneRecord
     if (!top || top->childCount() <= GroupZones || zone.number < 0 || zone.number >= PanelConfig::ZoneCount)
         return;
     insertSorted(top->child(GroupZones), zone.number, [&]() {
-        auto *item = new QTreeWidgetItem(KindZone + zone.number);
+        auto *item = new QTreeWidgetItem(TreeItemKind::Zone + zone.number);
         item->setText(0, QString::number(zone.number + 1) + QStringLiteral(" - ") + zone.description);
         const bool used = whichTree == ActionTree ? zone.actionUse : zone.eventUse;
         item->setIcon(0, useIcon("i_zona", used, whichTree));
@@ -673,7 +673,7 @@ void MyActionsWidget::addLoopItem(int panel, QTreeWidget *tree, int loop, int wh
     if (!top || !p || top->childCount() <= GroupLoops || loop < 0 || loop >= PanelConfig::LoopCount)
         return;
     insertSorted(top->child(GroupLoops), loop, [&]() {
-        auto *item = new QTreeWidgetItem(KindLoop + loop);
+        auto *item = new QTreeWidgetItem(TreeItemKind::Loop + loop);
         item->setText(0, tr("Loop ") + QString::number(loop + 1));
         const bool used = whichTree == ActionTree ? p->loopActionUse[loop] : p->loopEventUse[loop];
         item->setIcon(0, useIcon("i_loop", used, whichTree));
@@ -731,22 +731,22 @@ bool MyActionsWidget::readItem(const QTreeWidgetItem *item, unsigned char &scope
 {
     panel = panelIndexOf(item);
     switch (kindOf(item)) {
-    case KindDevice:
+    case TreeItemKind::Element:
         if (!item->parent())
             return false;
         scope = EventRecord::ScopeElement;
         first = static_cast<unsigned char>(item->parent()->type());
         last = static_cast<unsigned char>(numberOf(item));
         return true;
-    case KindZone:
+    case TreeItemKind::Zone:
         scope = EventRecord::ScopeZone;
         first = last = static_cast<unsigned char>(numberOf(item));
         return true;
-    case KindLoop:
+    case TreeItemKind::Loop:
         scope = EventRecord::ScopeLoop;
         first = last = static_cast<unsigned char>(numberOf(item));
         return true;
-    case KindPanel:
+    case TreeItemKind::Panel:
         scope = EventRecord::ScopePanel;
         first = last = 0;
         return true;

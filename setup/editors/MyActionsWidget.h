@@ -2,6 +2,7 @@
 
 #include "EventRecord.h"
 #include "LogicEventTerm.h"
+#include "TreeItemKind.h"
 
 #include <QHash>
 #include <QIcon>
@@ -41,15 +42,9 @@ class MyActionsWidget : public QWidget
     Q_OBJECT
 
 public:
-    // Item codes of the trees: the kind in bits 12 to 15, the number in the low
-    // byte. Group nodes carry no kind; a per-loop node carries its loop index.
-    enum ItemKind : int {
-        KindMask = 0xF000,
-        KindDevice = 0x1000,
-        KindZone = 0x2000,
-        KindLoop = 0x3000,
-        KindPanel = 0x4000,
-    };
+    // Item codes of the trees are those of TreeItemKind.h: the kind in bits 12
+    // to 15, the number in the low byte. Group nodes carry no kind; a per-loop
+    // node carries its loop index.
     enum WhichTree : int {
         EventTree = 0,
         ActionTree = 1,
