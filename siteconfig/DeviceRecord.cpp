@@ -30,6 +30,7 @@ const char *const iconBaseNames[13] = {
     "i_out", "i_sounder", "i_convpanel", "i_gas", "i_remoteindicator", "i_beam",
 };
 
+// The type and model names belong to the context "QObject".
 QString tr(const char *text)
 {
     return QCoreApplication::translate("QObject", text);
@@ -130,51 +131,51 @@ QString DeviceRecord::typeName() const
 {
     const int code = ext_type;
     switch (type) {
-    case 0: return tr("EMPTY");
-    case 1: return tr("Optical");
-    case 2: return tr("Heat");
-    case 3: return tr("Optical-Heat");
-    case 4: return tr("MCP");
+    case 0: return QCoreApplication::translate("QObject", "EMPTY");
+    case 1: return QCoreApplication::translate("QObject", "Optical");
+    case 2: return QCoreApplication::translate("QObject", "Heat");
+    case 3: return QCoreApplication::translate("QObject", "Optical-Heat");
+    case 4: return QCoreApplication::translate("QObject", "MCP");
     case 5:
         if (code == 0x47 || code == 0xC7)
-            return tr("2 zones");
-        return tr("1 zone");
+            return QCoreApplication::translate("QObject", "2 zones");
+        return QCoreApplication::translate("QObject", "1 zone");
     case 6:
         if (code == 0x49 || code == 0xC9)
-            return tr("2 inputs");
+            return QCoreApplication::translate("QObject", "2 inputs");
         if (code == 0x4C)
-            return tr("1 in 1 out");
+            return QCoreApplication::translate("QObject", "1 in 1 out");
         if (code == 0x4D || code == 0x8D)
-            return tr("2 int 2 out");
-        return tr("Input");
+            return QCoreApplication::translate("QObject", "2 int 2 out");
+        return QCoreApplication::translate("QObject", "Input");
     case 7:
         if (code == 0x4B || code == 0xCB)
-            return tr("2 outputs");
+            return QCoreApplication::translate("QObject", "2 outputs");
         if (code == 0xCC)
-            return tr("1 in 1 out");
+            return QCoreApplication::translate("QObject", "1 in 1 out");
         if (code == 0x0E)
-            return tr("Out 24V");
+            return QCoreApplication::translate("QObject", "Out 24V");
         if (code == 0x12)
-            return tr("Out 220V");
+            return QCoreApplication::translate("QObject", "Out 220V");
         if (code == 0x8D || code == 0xCD)
-            return tr("2 IN 2 OUT");
-        return tr("OUTPUT");
+            return QCoreApplication::translate("QObject", "2 IN 2 OUT");
+        return QCoreApplication::translate("QObject", "OUTPUT");
     case 8:
         if (code == 0x10)
-            return tr("SOUNDER 24V");
-        return tr("SOUNDER");
+            return QCoreApplication::translate("QObject", "SOUNDER 24V");
+        return QCoreApplication::translate("QObject", "SOUNDER");
     case 9:
         switch (code & ModelMask) {
-        case 19: return tr("PANEL 2Z");
-        case 20: return tr("PANEL 4Z");
-        case 21: return tr("PANEL 8Z");
-        case 22: return tr("PANEL 12Z");
-        case 23: return tr("PANEL EXT");
-        default: return tr("0x9");
+        case 19: return QCoreApplication::translate("QObject", "PANEL 2Z");
+        case 20: return QCoreApplication::translate("QObject", "PANEL 4Z");
+        case 21: return QCoreApplication::translate("QObject", "PANEL 8Z");
+        case 22: return QCoreApplication::translate("QObject", "PANEL 12Z");
+        case 23: return QCoreApplication::translate("QObject", "PANEL EXT");
+        default: return QCoreApplication::translate("QObject", "0x9");
         }
-    case 10: return tr("Gas");
-    case 11: return tr("Remote indicator");
-    case 12: return tr("Beam");
+    case 10: return QCoreApplication::translate("QObject", "Gas");
+    case 11: return QCoreApplication::translate("QObject", "Remote indicator");
+    case 12: return QCoreApplication::translate("QObject", "Beam");
     default:
         return hexTypeName(type);
     }

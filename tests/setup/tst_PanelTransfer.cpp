@@ -10,6 +10,7 @@
 #include "PanelTransfer.h"
 #include "ProgramState.h"
 #include "SimPanel.h"
+#include "SimSite.h"
 #include "SitePanels.h"
 #include "TransferProgress.h"
 #include "USBDataConfig.h"
@@ -59,26 +60,6 @@ int indexOf(const QList<QByteArray> &requests, Wanted w)
     return -1;
 }
 
-// The sections of an upload as the procedure runs them, on a bare engine.
-bool engineUpload(USBDataConfig &e)
-{
-    if (!e.beginDeviceWrite())
-        return false;
-    for (int loop = 0; loop < 8; ++loop)
-        if (!e.writeLoop(loop))
-            return false;
-    return e.flushPage() && e.writeZones() && e.writeEvents() && e.writeLogicEvents() && e.writePanelInfo()
-        && e.writeNetwork() && e.finishUpload();
-}
-
-bool engineDownload(USBDataConfig &e)
-{
-    for (int loop = 0; loop < 8; ++loop)
-        if (!e.readLoop(loop))
-            return false;
-    return e.readZones() && e.readEvents() && e.readLogicEvents() && e.readPanelInfo() && e.readNetwork();
-}
-
 std::unique_ptr<PanelConfig> copyOf(const PanelConfig &p)
 {
     auto c = std::make_unique<PanelConfig>();
@@ -86,18 +67,9 @@ std::unique_ptr<PanelConfig> copyOf(const PanelConfig &p)
     return c;
 }
 
-// Ends a script: a modal window nobody expected is rejected instead of hanging
-// the test, and shows up in answered().
 void thenNothingElse(ModalScript &script)
 {
-    script.on([](QWidget *w) { return !ModalScript::isProgressDialog(w); },
-              [](QWidget *w) {
-                  if (auto *d = qobject_cast<QDialog *>(w))
-                      d->reject();
-                  else
-                      w->close();
-              },
-              QStringLiteral("an unexpected window"));
+    script.thenNothingElse();
 }
 
 QByteArray fileBytes(const QString &path)
@@ -254,51 +226,17 @@ PanelConfig *tst_PanelTransfer::addPanel(std::unique_ptr<PanelConfig> p)
 
 QList<int> tst_PanelTransfer::loadSim(const PanelConfig &p, const QByteArray &code)
 {
-    SimPanel &sim = SimPanel::instance();
-    sim.reset();
-    auto source = copyOf(p);
-    USBDataConfig e;
-    e.setPanel(source.get());
-    if (!e.connectUsb() || !engineUpload(e))
-        qWarning("loading the simulated panel failed");
-    e.disconnect();
-    const QList<int> written = sim.pageWrites();
-    QVector<QByteArray> pages(sim::kPageCount);
-    for (int n = 0; n < sim::kPageCount; ++n)
-        pages[n] = sim.page(n);
-    sim.reset();
-    for (int n = 0; n < sim::kPageCount; ++n)
-        sim.setPage(n, pages.at(n));
-    sim.setPageBytes(3, 0, code);
-    return written;
+    return SimSite::load(p, code);
 }
 
 QList<QByteArray> tst_PanelTransfer::referenceDownload(const PanelConfig &p, std::unique_ptr<PanelConfig> *read)
 {
-    loadSim(p);
-    auto target = std::make_unique<PanelConfig>();
-    USBDataConfig e;
-    e.setPanel(target.get());
-    if (!e.connectUsb() || !engineDownload(e))
-        qWarning("reference download failed");
-    e.disconnect();
-    if (read)
-        *read = std::move(target);
-    return SimPanel::instance().requests();
+    return SimSite::referenceDownload(p, read);
 }
 
 QList<QByteArray> tst_PanelTransfer::referenceUpload(const PanelConfig &p)
 {
-    SimPanel::instance().reset();
-    auto source = copyOf(p);
-    USBDataConfig e;
-    e.setPanel(source.get());
-    if (!e.connectUsb() || !engineUpload(e))
-        qWarning("reference upload failed");
-    e.disconnect();
-    const QList<QByteArray> requests = SimPanel::instance().requests();
-    SimPanel::instance().reset();
-    return requests;
+    return SimSite::referenceUpload(p);
 }
 
 // As the user would: a click on the progress window's Abort button, then a

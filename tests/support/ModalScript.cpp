@@ -81,6 +81,18 @@ ModalScript &ModalScript::pressCancel()
               QStringLiteral("a dialog to cancel"));
 }
 
+ModalScript &ModalScript::thenNothingElse()
+{
+    return on([](QWidget *w) { return !isProgressDialog(w); },
+              [](QWidget *w) {
+                  if (auto *d = qobject_cast<QDialog *>(w))
+                      d->reject();
+                  else
+                      w->close();
+              },
+              QStringLiteral("an unexpected window"));
+}
+
 void ModalScript::start(int timeoutMs)
 {
     m_timeoutMs = timeoutMs;

@@ -49,6 +49,10 @@ public:
     ModalScript &pressOk();
     // Any dialog but a progress dialog: clicks Cancel (or reject()).
     ModalScript &pressCancel();
+    // A last step for a window nobody expected: rejects (or closes) any modal
+    // window but a progress dialog, so the code under test goes on instead of
+    // hanging; answered() shows that it ran.
+    ModalScript &thenNothingElse();
 
     // Polls every few milliseconds; a step that finds nothing within timeoutMs
     // (counted from the previous step) ends the script with failure().

@@ -56,6 +56,18 @@ private slots:
         QVERIFY(progress.isVisible());
     }
 
+    // The closing step rejects a window nobody expected, so the run returns.
+    void unexpectedWindowIsRejected()
+    {
+        QDialog surprise;
+        surprise.setModal(true);
+        ModalScript script;
+        script.thenNothingElse();
+        script.start();
+        QCOMPARE(surprise.exec(), int(QDialog::Rejected));
+        QCOMPARE(script.answered(), 1);
+    }
+
     void missingWindowTimesOut()
     {
         ModalScript script;

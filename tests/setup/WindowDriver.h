@@ -1,0 +1,28 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+class MyMainWindow;
+class QAction;
+class QMainWindow;
+class QTabWidget;
+class QToolBar;
+
+// What the main window tests share: the settings file beside the test
+// program (the window's own folder) and finding the window's entries the way
+// a user sees them, by their texts.
+namespace WindowDriver {
+QString settingsPath();
+// Replaces settings.ini with exactly this text; a null text removes the file.
+void writeSettingsText(const QString &text);
+QString settingsText();   // null when there is no file
+
+// The first entry of the menu bar (searched through every menu and submenu)
+// with this text, else null.
+QAction *menuAction(QMainWindow &window, const QString &text);
+// The toolbar's entries without its separators, in order.
+QList<QAction *> toolEntries(const QToolBar *bar);
+QAction *toolEntry(const QToolBar *bar, const QString &text);
+int toolSeparators(const QToolBar *bar);
+QTabWidget *tabs(const MyMainWindow &window);
+} // namespace WindowDriver
