@@ -7,9 +7,10 @@ FilePrompt::Answerer &answerer()
     return a;
 }
 
-QString ask(FilePrompt::Kind kind, const QString &caption, const QString &directory, const QString &filter)
+QString ask(FilePrompt::Kind kind, const QString &caption, const QString &directory, const QString &filter,
+            QFileDialog::Options options = {})
 {
-    return answerer()(FilePrompt::Request{kind, caption, directory, filter});
+    return answerer()(FilePrompt::Request{kind, caption, directory, filter, options});
 }
 } // namespace
 
@@ -25,7 +26,7 @@ QString FilePrompt::saveFileName(QWidget *parent, const QString &caption, const 
                                  const QString &filter, QFileDialog::Options options)
 {
     if (answerer())
-        return ask(Kind::SaveFile, caption, directory, filter);
+        return ask(Kind::SaveFile, caption, directory, filter, options);
     return QFileDialog::getSaveFileName(parent, caption, directory, filter, nullptr, options);
 }
 

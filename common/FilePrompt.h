@@ -17,6 +17,7 @@ public:
         QString caption;
         QString directory;
         QString filter;
+        QFileDialog::Options options;
     };
 
     // Returns the chosen path, or an empty string when the user cancelled.

@@ -402,6 +402,243 @@ def draw_view_icons():
     logo_image("logo_brelix.png", "BRELIX")
 
 
+# ---- main window: toolbar and menu icons, the refusal box's USB picture --------
+# Drawn at 48 x 48 (the toolbars show them at 36 x 36), each on a round or
+# rounded face of its own colour so the four toolbars read at a glance.
+
+def arc(cx, cy, r_out, r_in, start, end):
+    """Part of a ring from angle start to end, in degrees counter-clockwise from
+    3 o'clock (y up); an end below the start runs on through 0."""
+    import math
+    def inside(x, y):
+        dx, dy = x - cx, cy - y
+        d2 = dx * dx + dy * dy
+        if d2 < r_in * r_in or d2 > r_out * r_out:
+            return False
+        a = math.degrees(math.atan2(dy, dx)) % 360.0
+        s, e = start % 360.0, end % 360.0
+        return s <= a <= e if s <= e else (a >= s or a <= e)
+    return inside
+
+
+def inverse(shape):
+    return lambda x, y: not shape(x, y)
+
+
+def both(a, b):
+    return lambda x, y: a(x, y) and b(x, y)
+
+
+def face(colour, size=48):
+    c = size / 2.0
+    light = tuple(min(255, v + 60) for v in colour[:3]) + (255,)
+    return [
+        (disc(c, c, c - 1), solid(tuple(max(0, v - 50) for v in colour[:3]) + (255,))),
+        (disc(c, c, c - 3), vgradient(light, tuple(colour[:3]) + (255,), 3, size - 3)),
+    ]
+
+
+WHITE = (255, 255, 255, 255)
+DARK = (52, 58, 66, 255)
+
+
+def options_icon():
+    """Settings: a gear."""
+    import math
+    def gear(x, y):
+        dx, dy = x - 24, y - 24
+        d = (dx * dx + dy * dy) ** 0.5
+        a = math.atan2(dy, dx)
+        tooth = math.cos(8 * a) > 0.2
+        return d > 6.5 and ((d <= 19 and tooth) or d <= 15.5)
+    render("options.png", 48, 48, [
+        (gear, vgradient((150, 160, 172, 255), (84, 94, 108, 255), 4, 44)),
+        (ring(24, 24, 8, 6.5), solid(DARK)),
+    ])
+
+
+def info_graphics_icon():
+    """Statistics: a bar chart on a light card."""
+    render("infoGraphics.png", 48, 48, [
+        (rounded_rect(3, 5, 45, 43, 5), solid((70, 80, 92, 255))),
+        (rounded_rect(5, 7, 43, 41, 4), vgradient((250, 250, 252, 255), (220, 226, 234, 255), 7, 41)),
+        (rounded_rect(10, 26, 16, 37, 1), solid((40, 120, 200, 255))),
+        (rounded_rect(19, 17, 25, 37, 1), solid((40, 170, 80, 255))),
+        (rounded_rect(28, 22, 34, 37, 1), solid((230, 160, 20, 255))),
+        (rounded_rect(8, 37, 40, 38.5, 0.5), solid(DARK)),
+    ])
+
+
+def plug_shapes(dx):
+    """A USB-style plug body and its cable, moved right by dx."""
+    return [
+        (rounded_rect(4 + dx, 18, 22 + dx, 30, 2), solid(DARK)),
+        (rounded_rect(22 + dx, 20, 30 + dx, 28, 1), solid((190, 196, 204, 255))),
+        (rounded_rect(24 + dx, 22, 28 + dx, 23.5, 0.3), solid(DARK)),
+        (rounded_rect(24 + dx, 24.5, 28 + dx, 26, 0.3), solid(DARK)),
+        (rounded_rect(0, 22.5, 4 + dx, 25.5, 1), solid(DARK)),
+    ]
+
+
+def socket_shapes():
+    return [
+        (rounded_rect(32, 14, 46, 34, 3), solid((96, 104, 116, 255))),
+        (rounded_rect(34, 19, 40, 29, 1), solid((30, 34, 40, 255))),
+    ]
+
+
+def plug_icon():
+    """Connected: the plug sits in its socket, a green light above."""
+    render("plug.png", 48, 48, socket_shapes() + plug_shapes(4) + [
+        (disc(39, 8, 4.5), solid((40, 190, 70, 255))),
+    ])
+
+
+def unplug_icon():
+    """Not connected: the plug held away from its socket, a red light above."""
+    render("unplug.png", 48, 48, socket_shapes() + plug_shapes(-3) + [
+        (disc(39, 8, 4.5), solid((210, 40, 36, 255))),
+    ])
+
+
+def explore_icon():
+    """Explore loop: a magnifying glass over the dots of a loop."""
+    dots = either(*[disc(9 + 8 * i, 40 - (4 if i % 2 else 0), 2.6) for i in range(5)])
+    render("explore.png", 48, 48, [
+        (dots, solid((200, 40, 30, 255))),
+        (segment(30, 30, 43, 43, 6), solid((96, 64, 34, 255))),
+        (disc(21, 20, 15), solid(DARK)),
+        (disc(21, 20, 11.5), solid((196, 226, 250, 190))),
+        (disc(16, 15, 3.5), solid((255, 255, 255, 170))),
+    ])
+
+
+def play_icon():
+    render("play.png", 48, 48, face((40, 160, 70)) + [
+        (polygon([(18, 13), (36, 24), (18, 35)]), solid(WHITE)),
+    ])
+
+
+def stop_icon():
+    render("stop.png", 48, 48, face((200, 46, 40)) + [
+        (rounded_rect(15, 15, 33, 33, 2), solid(WHITE)),
+    ])
+
+
+def reload_icon():
+    """Reset counters: two arrows chasing round a circle."""
+    render("reload.png", 48, 48, face((40, 110, 190)) + [
+        (arc(24, 24, 14, 10, 20, 160), solid(WHITE)),
+        (arc(24, 24, 14, 10, 200, 340), solid(WHITE)),
+        (polygon([(31, 8), (40, 16), (29, 19)]), solid(WHITE)),
+        (polygon([(17, 40), (8, 32), (19, 29)]), solid(WHITE)),
+    ])
+
+
+def clean_icon():
+    """Clear data: a waste bin."""
+    render("clean.png", 48, 48, [
+        (rounded_rect(9, 9, 39, 14, 2), solid((90, 98, 110, 255))),
+        (rounded_rect(19, 5, 29, 10, 2), solid((90, 98, 110, 255))),
+        (polygon([(12, 16), (36, 16), (33, 44), (15, 44)]), vgradient((170, 178, 190, 255), (110, 118, 130, 255), 16, 44)),
+        (segment(19, 20, 20, 40, 2.2), solid((70, 76, 86, 255))),
+        (segment(24, 20, 24, 40, 2.2), solid((70, 76, 86, 255))),
+        (segment(29, 20, 28, 40, 2.2), solid((70, 76, 86, 255))),
+    ])
+
+
+def export_icon():
+    """Export analog values: a sheet with a table and an arrow leaving it."""
+    render("export.png", 48, 48, [
+        (polygon([(7, 4), (29, 4), (37, 12), (37, 44), (7, 44)]), solid((92, 100, 112, 255))),
+        (polygon([(9, 6), (28, 6), (35, 13), (35, 42), (9, 42)]), solid((250, 250, 250, 255))),
+        (either(*[rounded_rect(12, 16 + 6 * i, 32, 17.2 + 6 * i, 0.3) for i in range(4)]), solid((150, 170, 190, 255))),
+        (rounded_rect(21, 14, 22.2, 36, 0.3), solid((150, 170, 190, 255))),
+        (segment(24, 30, 38, 30, 5), solid((30, 150, 60, 255))),
+        (polygon([(36, 22), (46, 30), (36, 38)]), solid((30, 150, 60, 255))),
+    ])
+
+
+def speaker(colour):
+    return [
+        (rounded_rect(6, 18, 15, 30, 1.5), solid(colour)),
+        (polygon([(13, 18), (25, 8), (25, 40), (13, 30)]), solid(colour)),
+    ]
+
+
+def sounder_on_icon():
+    """Sounders on: a loudspeaker sending out waves."""
+    render("SounderOn.png", 48, 48, speaker((200, 40, 36, 255)) + [
+        (arc(24, 24, 10, 7.5, -45, 45), solid((200, 40, 36, 255))),
+        (arc(24, 24, 16, 13.5, -45, 45), solid((200, 40, 36, 255))),
+        (arc(24, 24, 22, 19.5, -40, 40), solid((200, 40, 36, 255))),
+    ])
+
+
+def sounder_off_icon():
+    """Sounders off: the loudspeaker silent, a cross beside it."""
+    render("SounderOff.png", 48, 48, speaker((84, 92, 104, 255)) + [
+        (either(segment(31, 17, 43, 31, 3.6), segment(43, 17, 31, 31, 3.6)), solid((84, 92, 104, 255))),
+    ])
+
+
+def mute_icon():
+    """Silence buzzer: a bell struck through."""
+    bell = either(
+        both(disc(24, 22, 12), lambda x, y: y <= 22),
+        polygon([(12, 22), (36, 22), (40, 34), (8, 34)]),
+    )
+    render("mute.png", 48, 48, [
+        (bell, vgradient((250, 200, 60, 255), (210, 140, 20, 255), 10, 34)),
+        (rounded_rect(6, 33, 42, 36, 1.5), solid((170, 110, 10, 255))),
+        (disc(24, 39, 4), solid((170, 110, 10, 255))),
+        (disc(24, 9, 2.5), solid((170, 110, 10, 255))),
+        (segment(8, 6, 40, 42, 6), solid(WHITE)),
+        (segment(8, 6, 40, 42, 3.2), solid((200, 40, 36, 255))),
+    ])
+
+
+def reset_icon():
+    """Reset key: a ring broken at the top with a bar through the gap, on orange."""
+    render("reset.png", 48, 48, face((226, 120, 20)) + [
+        (arc(24, 25, 13, 9.5, 120, 60), solid(WHITE)),
+        (rounded_rect(22.2, 8, 25.8, 24, 1.8), solid(WHITE)),
+    ])
+
+
+def usb_icon():
+    """The refusal box's window icon: the USB trident."""
+    size = 32
+    grey = (40, 90, 160, 255)
+    render("usb.png", size, size, [
+        (segment(16, 6, 16, 27, 2.4), solid(grey)),
+        (either(segment(16, 20, 9, 14, 2.4), segment(9, 14, 9, 11, 2.4)), solid(grey)),
+        (either(segment(16, 17, 23, 12, 2.4), segment(23, 12, 23, 9, 2.4)), solid(grey)),
+        (polygon([(16, 1), (12, 7), (20, 7)]), solid(grey)),
+        (disc(9, 10, 2.6), solid(grey)),
+        (rounded_rect(21, 6, 25, 10, 0.5), solid(grey)),
+        (disc(16, 27.5, 3.2), solid(grey)),
+    ])
+
+
+def draw_main_window_icons():
+    options_icon()
+    info_graphics_icon()
+    plug_icon()
+    unplug_icon()
+    explore_icon()
+    play_icon()
+    stop_icon()
+    reload_icon()
+    clean_icon()
+    export_icon()
+    sounder_on_icon()
+    sounder_off_icon()
+    mute_icon()
+    reset_icon()
+    usb_icon()
+
+
 if __name__ == "__main__":
     for name, colour, glyphs in TYPES:
         type_icon(name, colour, glyphs)
@@ -412,3 +649,4 @@ if __name__ == "__main__":
         action_icon(kind + "ActionOn.png", kind, True)
     draw_window_pictures()
     draw_view_icons()
+    draw_main_window_icons()

@@ -30,7 +30,7 @@ private slots:
             got = FilePrompt::openFileName(nullptr, "Open", ".", "XML files (*.xml)");
             break;
         case FilePrompt::Kind::SaveFile:
-            got = FilePrompt::saveFileName(nullptr, "Open", ".", "XML files (*.xml)");
+            got = FilePrompt::saveFileName(nullptr, "Open", ".", "XML files (*.xml)", QFileDialog::DontConfirmOverwrite);
             break;
         case FilePrompt::Kind::ExistingDirectory:
             got = FilePrompt::existingDirectory(nullptr, "Open", ".");
@@ -41,6 +41,9 @@ private slots:
         QCOMPARE(int(seen[0].kind), kind);
         QCOMPARE(seen[0].caption, QStringLiteral("Open"));
         QCOMPARE(seen[0].directory, QStringLiteral("."));
+        // A save that appends to the file it names asks no replace question.
+        const bool dontConfirm = FilePrompt::Kind(kind) == FilePrompt::Kind::SaveFile;
+        QCOMPARE(seen[0].options.testFlag(QFileDialog::DontConfirmOverwrite), dontConfirm);
     }
 
     // Without an answerer the real dialog runs; cancelling it gives an empty name.

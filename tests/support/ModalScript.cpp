@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QProgressDialog>
 
 ModalScript::ModalScript(QObject *parent) : QObject(parent)
@@ -98,7 +99,7 @@ void ModalScript::start(int timeoutMs)
     m_timeoutMs = timeoutMs;
     m_waitStarted = QDateTime::currentMSecsSinceEpoch();
     m_failure.clear();
-    if (m_next < m_steps.size())
+    if (m_next < m_steps.size() || m_rejectUnexpected)
         m_timer.start();
 }
 
@@ -116,12 +117,34 @@ QString ModalScript::failure() const
     return QString();
 }
 
+void ModalScript::rejectUnexpected(QWidget *w)
+{
+    auto *dialog = qobject_cast<QDialog *>(w);
+    if (!dialog || isProgressDialog(w))
+        return;
+    QString text;
+    if (auto *box = qobject_cast<QMessageBox *>(w))
+        text = box->text();
+    m_unexpected.append(QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(": ") + w->windowTitle()
+                        + QStringLiteral(": ") + text);
+    m_done.append(QPointer<QWidget>(w));
+    // As the user pressing Escape: a message box answers with its escape button.
+    QPointer<QDialog> target(dialog);
+    QMetaObject::invokeMethod(
+        this,
+        [target]() {
+            if (!target)
+                return;
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(target.data(), &escape);
+            if (target && target->isVisible())
+                target->reject();
+        },
+        Qt::QueuedConnection);
+}
+
 void ModalScript::poll()
 {
-    if (m_next >= m_steps.size()) {
-        m_timer.stop();
-        return;
-    }
     QWidget *w = QApplication::activeModalWidget();
     bool fresh = w && w->isVisible();
     if (fresh) {
@@ -129,13 +152,22 @@ void ModalScript::poll()
             if (d == w)
                 fresh = false;
     }
+    if (m_next >= m_steps.size() || !m_failure.isEmpty()) {
+        if (!m_rejectUnexpected) {
+            m_timer.stop();
+            return;
+        }
+        if (fresh)
+            rejectUnexpected(w);
+        return;
+    }
     if (fresh && m_steps.at(m_next).match(w)) {
         const Entry entry = m_steps.at(m_next);
         m_done.append(QPointer<QWidget>(w));
         m_titles.append(w->windowTitle());
         ++m_next;
         m_waitStarted = QDateTime::currentMSecsSinceEpoch();
-        if (m_next >= m_steps.size())
+        if (m_next >= m_steps.size() && !m_rejectUnexpected)
             m_timer.stop();
         // Run outside this timer's slot: Qt does not fire a timer inside its own
         // slot, so a window the step opens in turn could not be answered.
@@ -155,7 +187,8 @@ void ModalScript::poll()
                         .arg(m_steps.at(m_next).what)
                         .arg(w ? QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->windowTitle()
                                : QStringLiteral("none"));
-        m_timer.stop();
+        if (!m_rejectUnexpected)
+            m_timer.stop();
         emit failed();
     }
 }

@@ -57,6 +57,14 @@ public:
     // Polls every few milliseconds; a step that finds nothing within timeoutMs
     // (counted from the previous step) ends the script with failure().
     void start(int timeoutMs = 10000);
+    // With this on, the script keeps watching after its last step and after a
+    // timed-out one: any other modal dialog (progress dialogs aside) is recorded
+    // in unexpected() and dismissed as with Escape, so the code under test
+    // carries on and the test can report the window instead of hanging. Call
+    // stop() when done.
+    void setRejectUnexpected(bool on) { m_rejectUnexpected = on; }
+    // "Class: title: text" of each window rejected that way, in order.
+    QStringList unexpected() const { return m_unexpected; }
     void stop();
 
     bool finished() const { return m_next == m_steps.size() && m_failure.isEmpty(); }
@@ -86,6 +94,8 @@ private:
     };
 
     void poll();
+    // A fresh modal dialog that no step wants: recorded and rejected.
+    void rejectUnexpected(QWidget *w);
 
     QList<Entry> m_steps;
     QList<QPointer<QWidget>> m_done;
@@ -96,4 +106,6 @@ private:
     int m_timeoutMs = 10000;
     int m_next = 0;
     QString m_failure;
+    bool m_rejectUnexpected = false;
+    QStringList m_unexpected;
 };

@@ -78,6 +78,33 @@ private slots:
         QVERIFY(!script.finished());
         QCOMPARE(failed.count(), 1);
     }
+
+    // A box no step expects is rejected and reported, after the last step and
+    // after a step that timed out, so the run under test ends.
+    void unexpectedBoxesAreRejectedAndReported()
+    {
+        ModalScript script;
+        script.setRejectUnexpected(true);
+        script.messageBox(QMessageBox::Yes);
+        script.start();
+        const int first = QMessageBox::question(nullptr, "First", "Go on?", QMessageBox::Yes | QMessageBox::No);
+        const int second = QMessageBox::warning(nullptr, "Second", "Not expected", QMessageBox::Ok | QMessageBox::Cancel);
+        script.stop();
+        QVERIFY(script.finished());
+        QCOMPARE(first, int(QMessageBox::Yes));
+        QCOMPARE(second, int(QMessageBox::Cancel));
+        QCOMPARE(script.unexpected(), QStringList({"QMessageBox: Second: Not expected"}));
+
+        ModalScript waiting;
+        waiting.setRejectUnexpected(true);
+        waiting.on([](QWidget *) { return false; }, [](QWidget *) {}, "a window that never comes");
+        waiting.start(50);
+        QTRY_VERIFY(!waiting.failure().isEmpty());
+        QCOMPARE(QMessageBox::information(nullptr, "Third", "After the timeout", QMessageBox::Ok | QMessageBox::Cancel),
+                 int(QMessageBox::Cancel));
+        waiting.stop();
+        QCOMPARE(waiting.unexpected(), QStringList({"QMessageBox: Third: After the timeout"}));
+    }
 };
 
 QTEST_MAIN(tst_ModalScript)

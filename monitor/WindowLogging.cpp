@@ -1,0 +1,3 @@
+#include "WindowLogging.h"
+
+Q_LOGGING_CATEGORY(lcWindow, "loopwatch.window")
