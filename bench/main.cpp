@@ -21,7 +21,8 @@ BenchRegistration::BenchRegistration(const char *name, BenchFunction function)
     groups().append({name, function});
 }
 
-// Runs the groups named on the command line, or all of them.
+// Runs the groups named on the command line, or all of them. Both benchmark
+// programs (panelbench, monitorbench) are this main with their own groups.
 int main(int argc, char *argv[])
 {
     // Models load their icons and the editors are widgets: a widget

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Draws the monitor's point table and action icons as small RGBA PNGs, and the
 pictures of its own windows (loop selector, message boxes, logo, splash)."""
-import struct
-import zlib
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+
+from picturekit import disc, either, polygon, ring, rounded_rect, segment, write_png  # noqa: E402
 
 # 3x5 glyphs for the type icons
 GLYPHS = {
@@ -25,20 +27,7 @@ GLYPHS = {
 
 
 def png(path, w, h, pixel):
-    raw = bytearray()
-    for y in range(h):
-        raw.append(0)
-        for x in range(w):
-            raw.extend(pixel(x, y))
-    def chunk(kind, data):
-        c = struct.pack(">I", len(data)) + kind + data
-        return c + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-    data = b"\x89PNG\r\n\x1a\n"
-    data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
-    data += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-    data += chunk(b"IEND", b"")
-    with open(os.path.join(HERE, path), "wb") as f:
-        f.write(data)
+    write_png(os.path.join(HERE, path), w, h, pixel)
 
 
 CLEAR = (0, 0, 0, 0)
@@ -189,47 +178,16 @@ def vgradient(top, bottom, y0, y1):
     return colour
 
 
-def disc(cx, cy, r):
-    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
 
 
-def ring(cx, cy, r_out, r_in):
-    return lambda x, y: r_in * r_in <= (x - cx) ** 2 + (y - cy) ** 2 <= r_out * r_out
 
 
-def rounded_rect(x0, y0, x1, y1, r):
-    def inside(x, y):
-        if x < x0 or x > x1 or y < y0 or y > y1:
-            return False
-        cx = min(max(x, x0 + r), x1 - r)
-        cy = min(max(y, y0 + r), y1 - r)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-    return inside
 
 
-def polygon(points):
-    def inside(x, y):
-        hit = False
-        n = len(points)
-        for i in range(n):
-            (xa, ya), (xb, yb) = points[i], points[(i + 1) % n]
-            if (ya > y) != (yb > y) and x < xa + (y - ya) * (xb - xa) / (yb - ya):
-                hit = not hit
-        return hit
-    return inside
 
 
-def segment(xa, ya, xb, yb, width):
-    def inside(x, y):
-        dx, dy = xb - xa, yb - ya
-        t = max(0.0, min(1.0, ((x - xa) * dx + (y - ya) * dy) / float(dx * dx + dy * dy)))
-        qx, qy = xa + t * dx, ya + t * dy
-        return (x - qx) ** 2 + (y - qy) ** 2 <= (width / 2.0) ** 2
-    return inside
 
 
-def either(*shapes):
-    return lambda x, y: any(s(x, y) for s in shapes)
 
 
 def flame(cx, base, height):

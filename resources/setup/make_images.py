@@ -12,10 +12,18 @@ Run it from anywhere: the PNGs are written next to this script.
 """
 import math
 import os
-import struct
-import zlib
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+
+import picturekit  # noqa: E402
+from picturekit import disc, either, minus, polygon, rect, ring, rounded_rect, segment  # noqa: E402
+
+
+def write_png(path, w, h, pixels):
+    """pixels: rows of (r, g, b, a) tuples."""
+    picturekit.write_png(path, w, h, lambda x, y: pixels[y][x])
 
 RIM = (55, 60, 70, 255)
 WHITE = (252, 252, 252, 255)
@@ -33,78 +41,19 @@ RED = (210, 40, 40, 255)
 ORANGE = (236, 130, 30, 255)
 
 
-# ---- PNG writer --------------------------------------------------------------
-
-def write_png(path, w, h, pixels):
-    """pixels: rows of (r, g, b, a) tuples."""
-    raw = bytearray()
-    for row in pixels:
-        raw.append(0)
-        for p in row:
-            raw.extend(p)
-
-    def chunk(kind, data):
-        c = struct.pack(">I", len(data)) + kind + data
-        return c + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-
-    data = b"\x89PNG\r\n\x1a\n"
-    data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
-    data += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-    data += chunk(b"IEND", b"")
-    with open(path, "wb") as f:
-        f.write(data)
-
 
 # ---- shapes: functions (x, y) -> inside, in pixel units ------------------------
 
-def rect(x0, y0, x1, y1):
-    return lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
 
 
-def rrect(x0, y0, x1, y1, r):
-    def inside(x, y):
-        if not (x0 <= x <= x1 and y0 <= y <= y1):
-            return False
-        cx = min(max(x, x0 + r), x1 - r)
-        cy = min(max(y, y0 + r), y1 - r)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-    return inside
 
 
-def circle(cx, cy, r):
-    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
 
 
-def ring(cx, cy, r_in, r_out):
-    return lambda x, y: r_in * r_in <= (x - cx) ** 2 + (y - cy) ** 2 <= r_out * r_out
 
 
-def poly(points):
-    """Even-odd polygon."""
-    def inside(x, y):
-        hit = False
-        n = len(points)
-        for i in range(n):
-            ax, ay = points[i]
-            bx, by = points[(i + 1) % n]
-            if (ay > y) != (by > y):
-                t = (y - ay) / (by - ay)
-                if x < ax + t * (bx - ax):
-                    hit = not hit
-        return hit
-    return inside
 
 
-def seg(x0, y0, x1, y1, w):
-    """A stroke of width w with round ends."""
-    dx, dy = x1 - x0, y1 - y0
-    length2 = dx * dx + dy * dy or 1e-9
-
-    def inside(x, y):
-        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length2))
-        px, py = x0 + t * dx, y0 + t * dy
-        return (x - px) ** 2 + (y - py) ** 2 <= (w / 2.0) ** 2
-    return inside
 
 
 def arc(cx, cy, r, w, start, end):
@@ -120,12 +69,8 @@ def arc(cx, cy, r, w, start, end):
     return inside
 
 
-def union(*shapes):
-    return lambda x, y: any(s(x, y) for s in shapes)
 
 
-def minus(a, b):
-    return lambda x, y: a(x, y) and not b(x, y)
 
 
 def grow(points, d):
@@ -180,7 +125,7 @@ def outlined(shape_outer, shape_inner, fill):
 
 def panel_cabinet(x0, y0, x1, y1):
     """The fire panel: a red cabinet with a display and two rows of keys."""
-    layers = outlined(rrect(x0, y0, x1, y1, 2.5), rrect(x0 + 1.3, y0 + 1.3, x1 - 1.3, y1 - 1.3, 1.5), PANEL)
+    layers = outlined(rounded_rect(x0, y0, x1, y1, 2.5), rounded_rect(x0 + 1.3, y0 + 1.3, x1 - 1.3, y1 - 1.3, 1.5), PANEL)
     w = x1 - x0
     layers += outlined(rect(x0 + 3, y0 + 3, x1 - 3, y0 + 3 + w * 0.38),
                        rect(x0 + 4, y0 + 4, x1 - 4, y0 + 2 + w * 0.38), SCREEN)
@@ -189,7 +134,7 @@ def panel_cabinet(x0, y0, x1, y1):
         for col in range(3):
             kx = x0 + 3.5 + col * (w - 7) / 2.0
             ky = key_y + row * 4.2
-            layers.append((circle(kx, ky, 1.2), WHITE))
+            layers.append((disc(kx, ky, 1.2), WHITE))
     return layers
 
 
@@ -198,7 +143,7 @@ def arrow_down(cx, top, bottom, half_width, colour):
     points = [(cx - half_width * 0.45, top), (cx + half_width * 0.45, top),
               (cx + half_width * 0.45, head), (cx + half_width, head), (cx, bottom),
               (cx - half_width, head), (cx - half_width * 0.45, head)]
-    return [(poly(grow(points, 1.2)), RIM), (poly(points), colour)]
+    return [(polygon(grow(points, 1.2)), RIM), (polygon(points), colour)]
 
 
 def arrow_up(cx, top, bottom, half_width, colour):
@@ -206,7 +151,7 @@ def arrow_up(cx, top, bottom, half_width, colour):
     points = [(cx - half_width * 0.45, bottom), (cx + half_width * 0.45, bottom),
               (cx + half_width * 0.45, head), (cx + half_width, head), (cx, top),
               (cx - half_width, head), (cx - half_width * 0.45, head)]
-    return [(poly(grow(points, 1.2)), RIM), (poly(points), colour)]
+    return [(polygon(grow(points, 1.2)), RIM), (polygon(points), colour)]
 
 
 def document(x0, y0, x1, y1, fold=6):
@@ -215,13 +160,13 @@ def document(x0, y0, x1, y1, fold=6):
     inner = [(x0 + 1.3, y0 + 1.3), (x1 - fold - 0.5, y0 + 1.3), (x1 - 1.3, y0 + fold + 0.5),
              (x1 - 1.3, y1 - 1.3), (x0 + 1.3, y1 - 1.3)]
     flap = [(x1 - fold, y0), (x1 - fold, y0 + fold), (x1, y0 + fold)]
-    return [(poly(outer), RIM), (poly(inner), PAPER), (poly(flap), RIM),
-            (poly([(x1 - fold + 1.2, y0 + 2.5), (x1 - fold + 1.2, y0 + fold - 1.2),
+    return [(polygon(outer), RIM), (polygon(inner), PAPER), (polygon(flap), RIM),
+            (polygon([(x1 - fold + 1.2, y0 + 2.5), (x1 - fold + 1.2, y0 + fold - 1.2),
                    (x1 - 2.5, y0 + fold - 1.2)]), LIGHT)]
 
 
 def plus_badge(cx, cy, r=6.0, colour=GREEN):
-    return [(circle(cx, cy, r), RIM), (circle(cx, cy, r - 1.2), colour),
+    return [(disc(cx, cy, r), RIM), (disc(cx, cy, r - 1.2), colour),
             (rect(cx - r * 0.55, cy - 1.1, cx + r * 0.55, cy + 1.1), WHITE),
             (rect(cx - 1.1, cy - r * 0.55, cx + 1.1, cy + r * 0.55), WHITE)]
 
@@ -232,10 +177,10 @@ def floppy(x0, y0, x1, y1):
     inner = [(x0 + 1.3, y0 + 1.3), (x1 - cut - 0.5, y0 + 1.3), (x1 - 1.3, y0 + cut + 0.5),
              (x1 - 1.3, y1 - 1.3), (x0 + 1.3, y1 - 1.3)]
     w = x1 - x0
-    return [(poly(outer), RIM), (poly(inner), BLUE),
+    return [(polygon(outer), RIM), (polygon(inner), BLUE),
             (rect(x0 + w * 0.25, y0 + 1.3, x1 - w * 0.3, y0 + w * 0.33), LIGHT),
             (rect(x1 - w * 0.45, y0 + 3, x1 - w * 0.36, y0 + w * 0.28), GREY),
-            (rrect(x0 + 4, y1 - w * 0.45, x1 - 4, y1 - 1.3, 1), WHITE),
+            (rounded_rect(x0 + 4, y1 - w * 0.45, x1 - 4, y1 - 1.3, 1), WHITE),
             (rect(x0 + 6, y1 - w * 0.33, x1 - 6, y1 - w * 0.33 + 1), LIGHT),
             (rect(x0 + 6, y1 - w * 0.2, x1 - 6, y1 - w * 0.2 + 1), LIGHT)]
 
@@ -255,9 +200,9 @@ def pencil(x0, y0, x1, y1, w=5.0):
     eraser = [pt(length - 2.5, -h), pt(length, -h), pt(length, h), pt(length - 2.5, h)]
     wood = [pt(0, 0), pt(tip_len, -h), pt(tip_len, h)]
     lead = [pt(0, 0), pt(tip_len * 0.4, -h * 0.4), pt(tip_len * 0.4, h * 0.4)]
-    return [(poly(grow(body + [pt(0, 0)], 1.2)), RIM), (poly(grow(eraser, 1.2)), RIM),
-            (poly(body), YELLOW), (poly(eraser), (235, 120, 140, 255)),
-            (poly(wood), (238, 206, 160, 255)), (poly(lead), RIM)]
+    return [(polygon(grow(body + [pt(0, 0)], 1.2)), RIM), (polygon(grow(eraser, 1.2)), RIM),
+            (polygon(body), YELLOW), (polygon(eraser), (235, 120, 140, 255)),
+            (polygon(wood), (238, 206, 160, 255)), (polygon(lead), RIM)]
 
 
 # ---- the buttons -------------------------------------------------------------------
@@ -283,29 +228,29 @@ def buttons():
     b["exportTXT"] = txt
 
     b["new"] = document(5, 2, 25, 30) + [
-        (poly([(23 + 7 * math.cos(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45),
+        (polygon([(23 + 7 * math.cos(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45),
                 23 - 7 * math.sin(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45))
                for k in range(10)]), YELLOW_DARK),
-        (poly([(23 + 5.6 * math.cos(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45),
+        (polygon([(23 + 5.6 * math.cos(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45),
                 23 - 5.6 * math.sin(math.radians(90 + k * 36)) * (1 if k % 2 == 0 else 0.45))
                for k in range(10)]), YELLOW)]
 
     back = [(2, 7), (11, 7), (13, 9.5), (26, 9.5), (26, 27), (2, 27)]
     front = [(6.5, 14), (30, 14), (25.5, 27), (2, 27)]
-    b["open"] = [(poly(grow(back, 1.2)), RIM), (poly(back), YELLOW_DARK),
-                 (poly(grow(front, 1.2)), RIM), (poly(front), YELLOW)]
+    b["open"] = [(polygon(grow(back, 1.2)), RIM), (polygon(back), YELLOW_DARK),
+                 (polygon(grow(front, 1.2)), RIM), (polygon(front), YELLOW)]
 
     b["save"] = floppy(3, 3, 29, 29)
     b["saveAs"] = floppy(2, 2, 24, 24) + pencil(14, 29, 29, 14, 4.5)
 
-    clock = [(circle(16, 16, 14), RIM), (circle(16, 16, 12.6), WHITE)]
+    clock = [(disc(16, 16, 14), RIM), (disc(16, 16, 12.6), WHITE)]
     for k in range(12):
         a = math.radians(k * 30)
         r0 = 10 if k % 3 else 9
-        clock.append((seg(16 + r0 * math.cos(a), 16 + r0 * math.sin(a),
+        clock.append((segment(16 + r0 * math.cos(a), 16 + r0 * math.sin(a),
                           16 + 11.5 * math.cos(a), 16 + 11.5 * math.sin(a), 1.2), RIM))
-    clock += [(seg(16, 16, 16, 7, 2.2), RIM), (seg(16, 16, 22.5, 18.5, 2.2), RIM),
-              (seg(16, 16, 10, 22, 1.0), RED), (circle(16, 16, 1.8), RIM)]
+    clock += [(segment(16, 16, 16, 7, 2.2), RIM), (segment(16, 16, 22.5, 18.5, 2.2), RIM),
+              (segment(16, 16, 10, 22, 1.0), RED), (disc(16, 16, 1.8), RIM)]
     b["datetime"] = clock
 
     # two arrows chasing each other clockwise round a circle
@@ -318,33 +263,33 @@ def buttons():
         tx, ty = math.sin(a), math.cos(a)      # clockwise on screen
         nx, ny = math.cos(a), -math.sin(a)     # outwards
         head = [(bx + nx * 5.5, by + ny * 5.5), (bx + tx * 7, by + ty * 7), (bx - nx * 5.5, by - ny * 5.5)]
-        update += [(poly(grow(head, 1.2)), RIM), (poly(head), GREEN)]
+        update += [(polygon(grow(head, 1.2)), RIM), (polygon(head), GREEN)]
     b["update"] = update
 
-    screen = [(rrect(2, 3, 30, 23, 2), RIM), (rect(4, 5, 28, 21), (28, 42, 60, 255))]
+    screen = [(rounded_rect(2, 3, 30, 23, 2), RIM), (rect(4, 5, 28, 21), (28, 42, 60, 255))]
     pulse = [(5, 14), (10, 14), (12, 9), (15, 19), (18, 11), (20, 14), (27, 14)]
     for (xa, ya), (xb, yb) in zip(pulse, pulse[1:]):
-        screen.append((seg(xa, ya, xb, yb, 1.8), (80, 230, 120, 255)))
-    screen += [(rect(13, 23, 19, 27), RIM), (rrect(8, 26, 24, 29.5, 1.5), RIM),
-               (rrect(9.2, 27.2, 22.8, 28.3, 0.5), GREY)]
+        screen.append((segment(xa, ya, xb, yb, 1.8), (80, 230, 120, 255)))
+    screen += [(rect(13, 23, 19, 27), RIM), (rounded_rect(8, 26, 24, 29.5, 1.5), RIM),
+               (rounded_rect(9.2, 27.2, 22.8, 28.3, 0.5), GREY)]
     b["monitor"] = screen
 
-    b["remove"] = [(circle(16, 16, 13.5), RIM), (circle(16, 16, 12.2), RED),
-                   (seg(10.5, 10.5, 21.5, 21.5, 3.6), WHITE), (seg(21.5, 10.5, 10.5, 21.5, 3.6), WHITE)]
+    b["remove"] = [(disc(16, 16, 13.5), RIM), (disc(16, 16, 12.2), RED),
+                   (segment(10.5, 10.5, 21.5, 21.5, 3.6), WHITE), (segment(21.5, 10.5, 10.5, 21.5, 3.6), WHITE)]
 
     b["edit"] = pencil(4, 28, 27, 5, 6.5) + [(rect(3, 29, 14, 30), RIM)]
 
-    eye_outer = poly([(2 + 28 * t, 16 - 10.5 * math.sin(math.pi * t)) for t in [i / 24 for i in range(25)]]
+    eye_outer = polygon([(2 + 28 * t, 16 - 10.5 * math.sin(math.pi * t)) for t in [i / 24 for i in range(25)]]
                      + [(30 - 28 * t, 16 + 10.5 * math.sin(math.pi * t)) for t in [i / 24 for i in range(1, 24)]])
-    eye_inner = poly([(4 + 24 * t, 16 - 8.8 * math.sin(math.pi * t)) for t in [i / 24 for i in range(25)]]
+    eye_inner = polygon([(4 + 24 * t, 16 - 8.8 * math.sin(math.pi * t)) for t in [i / 24 for i in range(25)]]
                      + [(28 - 24 * t, 16 + 8.8 * math.sin(math.pi * t)) for t in [i / 24 for i in range(1, 24)]])
-    b["view"] = [(eye_outer, RIM), (eye_inner, WHITE), (circle(16, 16, 6.5), BLUE),
-                 (circle(16, 16, 3), RIM), (circle(14, 13.8, 1.4), WHITE)]
+    b["view"] = [(eye_outer, RIM), (eye_inner, WHITE), (disc(16, 16, 6.5), BLUE),
+                 (disc(16, 16, 3), RIM), (disc(14, 13.8, 1.4), WHITE)]
 
     b["addPanel"] = panel_cabinet(2, 2, 20, 29) + plus_badge(24.5, 24.5, 7)
 
-    detector = [(circle(13, 14, 11.5), RIM), (circle(13, 14, 10.2), WHITE),
-                (ring(13, 14, 6, 7), LIGHT), (circle(13, 14, 3.2), RIM), (circle(13, 14, 2), RED)]
+    detector = [(disc(13, 14, 11.5), RIM), (disc(13, 14, 10.2), WHITE),
+                (ring(13, 14, 6, 7), LIGHT), (disc(13, 14, 3.2), RIM), (disc(13, 14, 2), RED)]
     b["AddElement"] = detector + plus_badge(24.5, 24.5, 7)
     return b
 
@@ -364,13 +309,13 @@ def flame(cx, top, bottom, half_width):
         t = i / steps
         wdt = half_width * math.sin(math.pi * min(1.0, t * 0.78 + 0.22)) * (t ** 0.6)
         points.append((cx - wdt + (1 - t) ** 2 * half_width * 0.5, top + t * height))
-    return poly(points)
+    return polygon(points)
 
 
 def logo_layers(x0, y0, size):
     s = size
-    return [(rrect(x0, y0, x0 + s, y0 + s, s * 0.18), PANEL_DARK),
-            (rrect(x0 + s * 0.04, y0 + s * 0.04, x0 + s * 0.96, y0 + s * 0.96, s * 0.15), PANEL),
+    return [(rounded_rect(x0, y0, x0 + s, y0 + s, s * 0.18), PANEL_DARK),
+            (rounded_rect(x0 + s * 0.04, y0 + s * 0.04, x0 + s * 0.96, y0 + s * 0.96, s * 0.15), PANEL),
             (flame(x0 + s * 0.5, y0 + s * 0.12, y0 + s * 0.86, s * 0.3), WHITE),
             (flame(x0 + s * 0.5, y0 + s * 0.45, y0 + s * 0.8, s * 0.14), (255, 196, 80, 255))]
 
@@ -391,8 +336,8 @@ def banner(w, h, band):
     layers.append((ring(cx, cy, r - 1.5, r + 1.5), (255, 255, 255, 200)))
     for k in range(12):
         a = math.radians(k * 30)
-        layers.append((circle(cx + r * math.cos(a), cy + r * math.sin(a), band * 0.045), WHITE))
-    layers.append((seg(cx + r, cy, w * 0.95, cy, 3), (255, 255, 255, 200)))
+        layers.append((disc(cx + r * math.cos(a), cy + r * math.sin(a), band * 0.045), WHITE))
+    layers.append((segment(cx + r, cy, w * 0.95, cy, 3), (255, 255, 255, 200)))
     layers.append((rect(0, band, w, band + 3), PANEL_DARK))
     return paint(w, h, layers, samples=2, background=background)
 
