@@ -100,6 +100,16 @@ void MyMainWindow::createCentralWidget()
 {
     mainWidget = new MyMainWidget(model.get(), options.get(), this);
     setCentralWidget(mainWidget);
+    // The threshold and sensitivity scan is one of the long procedures too.
+    connect(mainWidget, &MyMainWidget::scanStarted, this, [this] { beginProcedure(); });
+    connect(mainWidget, &MyMainWidget::scanFinished, this, [this] {
+        endProcedure();
+        // The scan puts back the polling it found; the window's own state
+        // decides (a Stop, or a link lost and stopped by the refresh tick,
+        // while the scan ran).
+        if (!pollingActive)
+            model->stopPollingIfActive();
+    });
 }
 
 QAction *MyMainWindow::createAction(const QString &iconPath, const QString &text, const char *objectName)
@@ -313,7 +323,7 @@ bool MyMainWindow::commandRefused(const char *command) const
 {
     if (!procedureRunning)
         return false;
-    qCDebug(lcWindow) << command << "refused: a connection or loop exploration is running";
+    qCDebug(lcWindow) << command << "refused: a connection, loop exploration or parameter scan is running";
     return true;
 }
 
@@ -322,6 +332,7 @@ void MyMainWindow::beginProcedure()
     procedureRunning = true;
     connectAction->setEnabled(false);
     exportAction->setEnabled(false);
+    mainWidget->setScanAllowed(false);
 }
 
 void MyMainWindow::endProcedure()
@@ -329,6 +340,7 @@ void MyMainWindow::endProcedure()
     procedureRunning = false;
     connectAction->setEnabled(true);
     exportAction->setEnabled(true);
+    mainWidget->setScanAllowed(true);
 }
 
 // ---- connection ---------------------------------------------------------------------
@@ -383,6 +395,14 @@ void MyMainWindow::disconnectPanel()
 
 void MyMainWindow::connectPanel()
 {
+    // A link lost under the polling leaves it on until the next refresh tick; a
+    // connection asked for before that tick first does what the tick would have
+    // done, so that it ends by exploring or polling for real (and a Cancel in
+    // the connection error box leaves the window showing the link down).
+    if (pollingActive) {
+        slotStop();
+        showDisconnected();
+    }
     bool connected = false;
     {
         beginProcedure();

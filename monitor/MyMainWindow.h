@@ -23,9 +23,10 @@ class loopSelectorwidget;
 // and disconnect, loop exploration, start and stop of polling, change of loop,
 // reset counters, clear data, export of analog values and the panel keys.
 //
-// One long procedure at a time: while a connection reads the panel or a loop is
-// explored (both let events through between their steps), every other command
-// that talks to the panel or changes the loop is refused.
+// One long procedure at a time: while a connection reads the panel, a loop is
+// explored or the central view scans thresholds and sensitivities (all let
+// events through between their steps), every other command that talks to the
+// panel or changes the loop is refused, and no scan starts.
 class MyMainWindow : public QMainWindow {
     Q_OBJECT
 

@@ -186,12 +186,21 @@ void MyMainWidget::keyPressEvent(QKeyEvent *event)
     toggleAdvancedValues();
 }
 
+void MyMainWidget::setScanAllowed(bool allowed)
+{
+    scanAllowed = allowed;
+}
+
 void MyMainWidget::toggleAdvancedValues()
 {
     if (advancedValuesShown) {
         ui->tvLoop->setColumnHidden(PanelModel::ColThreshold, true);
         ui->tvLoop->setColumnHidden(PanelModel::ColSensibility, true);
         advancedValuesShown = false;
+        return;
+    }
+    if (!scanAllowed) {
+        qCDebug(lcViews) << "scan refused: another procedure is running";
         return;
     }
     if (!scanAdvancedValues())
@@ -204,6 +213,7 @@ void MyMainWidget::toggleAdvancedValues()
 bool MyMainWidget::scanAdvancedValues()
 {
     scanning = true;
+    emit scanStarted();
     const auto progress = std::make_unique<myProgressDialog>(this, tr("Scaning Advanced Values"),
                                                              tr("Scaning loop for advanced values.\n Please wait..."));
     const bool wasPolling = model->isPollingActive();
@@ -230,6 +240,7 @@ bool MyMainWidget::scanAdvancedValues()
     if (wasPolling)
         model->startPolling();
     scanning = false;
+    emit scanFinished();
     return !cancelled;
 }
 

@@ -42,6 +42,19 @@ public:
     // The chart dialog, while one is open.
     DialogPlot *plotDialog() const;
 
+    // While the main window runs a procedure of its own (connection, loop
+    // exploration) no scan starts: the scan would talk to the panel in the
+    // middle of it. Hiding the two columns stays possible.
+    void setScanAllowed(bool allowed);
+    bool isScanning() const { return scanning; }
+
+signals:
+    // Around each threshold and sensitivity scan, which lets events through
+    // between its reads: the main window refuses its own commands meanwhile and
+    // takes polling back as it wants it once the scan has ended.
+    void scanStarted();
+    void scanFinished();
+
 public slots:
     void slotStartGraphics(const QModelIndex &index);
     void detectPlotterDestroy();
@@ -70,4 +83,5 @@ private:
     // Whether the threshold and sensitivity columns were last shown by Ctrl+Shift+D.
     bool advancedValuesShown = false;
     bool scanning = false;
+    bool scanAllowed = true;
 };

@@ -347,6 +347,8 @@ void tst_MonitorConnection::commandsRefusedWhileTheDownloadRuns()
         f->window->slotExportAnalogValues();
         f->window->slotResetCounters();
         f->window->slotClearData();
+        // the table's threshold and sensitivity scan
+        QTest::keyClick(f->table(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     });
     QString why;
     QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
@@ -359,6 +361,8 @@ void tst_MonitorConnection::commandsRefusedWhileTheDownloadRuns()
     QCOMPARE(f->requests(CmdPanelInfo).size(), 1);
     QVERIFY(f->requests(CmdPanelKey).isEmpty());
     QVERIFY(f->requests(CmdExplorePoint).isEmpty());
+    QVERIFY(f->requests(CmdReadPointParam).isEmpty());
+    QVERIFY(f->table()->isColumnHidden(PanelModel::ColThreshold));
     QCOMPARE(f->model()->currentLoop(), quint8(0));
     QCOMPARE(f->selectorText(), QString("1/2"));
     QVERIFY(f->model()->isPollingActive());

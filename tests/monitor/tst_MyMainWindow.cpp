@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -60,6 +61,9 @@ private slots:
     void failedExportIsReported_data();
     void failedExportIsReported();
     void lostLinkStopsPollingAtTheNextRefresh();
+    void reconnectBeforeTheRefreshTickExplores();
+    void parameterScanIsOneProcedureAtATime_data();
+    void parameterScanIsOneProcedureAtATime();
     void closeWhilePollingAsksNothing();
 
 private:
@@ -537,6 +541,94 @@ void tst_MyMainWindow::lostLinkStopsPollingAtTheNextRefresh()
     QCOMPARE(f->status(), QString("Panel disconnected"));
     QCOMPARE(f->action("connectAction")->text(), QString("Connect"));
     QVERIFY(!f->menu("panelMenu")->isEnabled());
+}
+
+// The link goes down under the polling and the user connects again before the
+// refresh tick has stopped it: the new connection explores and polls for real.
+void tst_MyMainWindow::reconnectBeforeTheRefreshTickExplores()
+{
+    connectAndPollOnce();
+    SimPanel::instance().injectFault(sim::ReplyFault::NoReply);
+    f->model()->timerSlot();
+    QVERIFY(!f->model()->isConnected());
+    QVERIFY(f->refreshTimer()->isActive());
+    f->clearRequests();
+    QString why;
+    QVERIFY2(f->connect(QDialogButtonBox::Ok, &why), qPrintable(why));
+    QCOMPARE(f->requests(CmdExplorePoint).size(), 250);
+    QVERIFY(f->model()->isPollingActive());
+    QVERIFY(f->refreshTimer()->isActive());
+    QVERIFY(!f->action("playAction")->isEnabled());
+    QCOMPARE(f->status(), QString("Panel connected"));
+}
+
+void tst_MyMainWindow::parameterScanIsOneProcedureAtATime_data()
+{
+    QTest::addColumn<bool>("stop");
+    QTest::newRow("commands refused") << false;
+    QTest::newRow("stop while scanning") << true;
+}
+
+// The Ctrl+Shift+D scan lets events through between its reads: the window's
+// commands that come in meanwhile do not run inside it, and a Stop given then
+// holds after the scan.
+void tst_MyMainWindow::parameterScanIsOneProcedureAtATime()
+{
+    QFETCH(bool, stop);
+    f->setLoops(2, bytes({1, 1}));
+    f->configure(0, 1, 1);
+    f->configure(0, 3, 3);
+    f->configure(1, 0, 1);
+    QVERIFY(f->createWindow());
+    QString why;
+    QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
+    QVERIFY(f->model()->isPollingActive());
+    f->clearRequests();
+    int prompts = 0;
+    FilePrompt::setAnswerer([&](const FilePrompt::Request &) {
+        ++prompts;
+        return QString();
+    });
+    bool tried = false;
+    bool connectEnabled = true;
+    QObject::connect(f->model(), &QAbstractItemModel::dataChanged, f->window.get(), [&] {
+        auto *progress = f->window->findChild<QProgressDialog *>();
+        if (tried || !progress || progress->windowTitle() != QLatin1String("Scaning Advanced Values"))
+            return;
+        tried = true;
+        connectEnabled = f->action("connectAction")->isEnabled();
+        if (stop) {
+            f->action("stopAction")->trigger();
+            return;
+        }
+        f->window->USBconnect();
+        f->window->slotChangeLoop(1);
+        f->window->slotStart();
+        f->window->slotExploreLoop();
+        f->window->PanelKeyReset();
+        f->window->slotExportAnalogValues();
+        f->window->slotResetCounters();
+        f->window->slotClearData();
+    });
+    ModalScript none;
+    QVERIFY2(f->drive(none, [&] { QTest::keyClick(f->table(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier); },
+                      &why),
+             qPrintable(why));
+    QVERIFY(tried);
+    QVERIFY(!connectEnabled);
+    QVERIFY(f->action("connectAction")->isEnabled());
+    QCOMPARE(f->requests(CmdReadPointParam).size(), 4);
+    QVERIFY(f->requests(CmdPanelKey).isEmpty());
+    QVERIFY(f->requests(CmdExplorePoint).isEmpty());
+    QCOMPARE(prompts, 0);
+    QVERIFY(f->model()->isConnected());
+    QCOMPARE(f->model()->currentLoop(), quint8(0));
+    QCOMPARE(f->selectorText(), QString("1/2"));
+    QVERIFY(!f->table()->isColumnHidden(PanelModel::ColThreshold));
+    // polling as the window has it
+    QCOMPARE(f->model()->isPollingActive(), !stop);
+    QCOMPARE(f->refreshTimer()->isActive(), !stop);
+    QCOMPARE(f->action("playAction")->isEnabled(), stop);
 }
 
 void tst_MyMainWindow::closeWhilePollingAsksNothing()

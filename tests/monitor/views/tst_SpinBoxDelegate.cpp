@@ -14,6 +14,8 @@ private slots:
     void typingWritesOnce();
     void untouchedEditorWritesNothing_data();
     void untouchedEditorWritesNothing();
+    void incompleteTypingWritesNothing_data();
+    void incompleteTypingWritesNothing();
     void stepWithArrowWrites();
     void editorRange_data();
     void editorRange();
@@ -164,6 +166,45 @@ void TestSpinBoxDelegate::untouchedEditorWritesNothing()
     QCOMPARE(index.data().toInt(), before);
     // and no chart for a parameter cell
     QVERIFY(!f.widget->plotDialog());
+}
+
+void TestSpinBoxDelegate::incompleteTypingWritesNothing_data()
+{
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("closeKey");
+    QTest::newRow("never read, 4 and Enter") << 5 << "4" << int(Qt::Key_Enter);
+    QTest::newRow("never read, emptied and Enter") << 5 << "4\b" << int(Qt::Key_Return);
+    QTest::newRow("read, 4 and Enter") << 2 << "4" << int(Qt::Key_Enter);
+}
+
+// A typed text that is no threshold falls back to the value the box held when
+// the editor closes; on a cell never read that is the minimum, which the user
+// never entered.
+void TestSpinBoxDelegate::incompleteTypingWritesNothing()
+{
+    QFETCH(int, address);
+    QFETCH(QString, typed);
+    QFETCH(int, closeKey);
+    MonitorViewsFixture f;
+    setUp(f);
+    QTableView *table = f.table();
+    table->setFocus();
+    const QModelIndex index = f.viewIndex(address, PanelModel::ColThreshold);
+    const int before = index.data().toInt();
+    table->setCurrentIndex(index);
+    for (QChar c : typed) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        else
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    QVERIFY(openEditor(f));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(closeKey));
+    QTRY_VERIFY(!openEditor(f));
+    QVERIFY(f.requests().isEmpty());
+    QCOMPARE(index.data().toInt(), before);
+    QCOMPARE(int(f.sim->param(0, quint8(address), 2)), address == 2 ? 30 : 0);
 }
 
 void TestSpinBoxDelegate::stepWithArrowWrites()
