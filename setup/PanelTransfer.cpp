@@ -36,7 +36,8 @@ PanelTransfer::PanelTransfer(USBDataConfig &engine, TransferHooks hooks) : m_eng
 PanelTransfer::~PanelTransfer()
 {
     m_progress.reset();
-    m_engine.disconnect();
+    if (m_engineTaken)
+        m_engine.disconnect();
 }
 
 // ---- pieces shared by the commands ------------------------------------------------
@@ -66,6 +67,7 @@ void PanelTransfer::finish(const QString &message, const QString &title)
 {
     m_progress.reset();
     m_engine.disconnect();
+    m_engineTaken = false;
     if (!message.isEmpty())
         showMessage(message, title);
 }
@@ -170,6 +172,7 @@ bool PanelTransfer::readPanel(Link link)
     // a failed or aborted run never leaves it half old, half new.
     auto copy = std::make_unique<PanelConfig>();
     copy->copyFrom(*panel);
+    takeEngine();
     m_engine.setPanel(copy.get());
     const bool connected = link == Link::Usb ? m_engine.connectUsb() : m_engine.connectFileReader(fileName);
     if (!connected) {
@@ -255,6 +258,7 @@ bool PanelTransfer::writePanel(Link link)
             return false;
     }
 
+    takeEngine();
     m_engine.setPanel(panel);
     const bool connected = link == Link::Usb ? m_engine.connectUsb() : m_engine.connectFileWriter(fileName);
     if (!connected) {
@@ -339,6 +343,7 @@ bool PanelTransfer::readLogsToFiles(const QString &alarmPath, const QString &fau
 // the failed ones are named at the end.
 bool PanelTransfer::readLogs(const QString (&paths)[4])
 {
+    takeEngine();
     if (!m_engine.connectUsb()) {
         finish(tr("Error in USB communication."), tr("Error"));
         return false;
@@ -392,6 +397,7 @@ bool PanelTransfer::configTime()
     dialog.setModal(true);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    takeEngine();
     if (!m_engine.connectUsb()) {
         finish(tr("Error in USB communication."), tr("Error"));
         return false;

@@ -74,10 +74,15 @@ private:
     // Closes the progress window and the link; then the box, when there is a text.
     void finish(const QString &message, const QString &title = QString());
     QWidget *parent() const { return m_hooks.dialogParent.data(); }
+    // From here until finish() the engine's link and panel are this run's.
+    void takeEngine() { m_engineTaken = true; }
 
     static void showMessage(const QString &text, const QString &title);
 
     USBDataConfig &m_engine;
     TransferHooks m_hooks;
     std::unique_ptr<TransferProgress> m_progress;
+    // Only a run that set the engine up closes it: a command turned away by
+    // the lock must leave the running one's link and panel alone.
+    bool m_engineTaken = false;
 };

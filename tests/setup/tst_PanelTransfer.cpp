@@ -134,6 +134,8 @@ private slots:
     void busyCommandsDoNotStart_data();
     void busyCommandsDoNotStart();
     void lockHeldForTheWholeRun();
+    void commandRefusedDuringAStepLeavesTheLink_data();
+    void commandRefusedDuringAStepLeavesTheLink();
 
     // logs and clock
     void onlyTheFaultLogIsRead();
@@ -898,6 +900,55 @@ void tst_PanelTransfer::lockHeldForTheWholeRun()
     QVERIFY(heldAtQuestion);
     QVERIFY(!nestedRan);
     QVERIFY(!m_lock.isHeld());   // given back on the way out
+}
+
+void tst_PanelTransfer::commandRefusedDuringAStepLeavesTheLink_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("upload") << "upload";
+    QTest::newRow("clock") << "clock";
+    QTest::newRow("logs to files") << "logs to files";
+}
+
+// A command that finds the lock held (reached from a timer while a section
+// lets events through) goes without touching the running one's link or panel:
+// the download still reads every section.
+void tst_PanelTransfer::commandRefusedDuringAStepLeavesTheLink()
+{
+    QFETCH(QString, which);
+    auto source = SitePanels::fullPanel();
+    std::unique_ptr<PanelConfig> read;
+    referenceDownload(*source, &read);
+    loadSim(*source);
+    SimPanel &sim = SimPanel::instance();
+    const int nestedAt = 0x1A0 + 2 * 32 + 5;
+    bool nestedRan = true;
+    bool nestedTried = false;
+    sim.setCommandHandler(1, [&, this](const QByteArray &r) {
+        const int n = pageOf(r);
+        if (n == nestedAt && !nestedTried) {
+            nestedTried = true;
+            QTimer::singleShot(0, m_window.get(), [&, this] {
+                PanelTransfer t = transfer();
+                if (which == "upload") nestedRan = t.upload();
+                else if (which == "clock") nestedRan = t.configTime();
+                else nestedRan = t.readLogsToFiles(path("a"), path("f"), path("g"), path("t"));
+            });
+        }
+        return Reply::of(sim.page(n));
+    });
+    PanelConfig *panel = addPanel(std::make_unique<PanelConfig>());
+
+    ModalScript script;
+    script.pressOk().messageBox(QMessageBox::Ok);
+    thenNothingElse(script);
+    script.start();
+    QVERIFY(transfer().download());
+    QVERIFY(nestedTried);
+    QVERIFY(!nestedRan);
+    QCOMPARE(script.messages(), QStringList{"Configuration read from panel correctly"});
+    QCOMPARE(SitePanels::differences(*read, *panel), QStringList());
+    QVERIFY(linkClosed());
 }
 
 // ---- logs --------------------------------------------------------------------------
