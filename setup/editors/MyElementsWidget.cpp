@@ -10,6 +10,7 @@
 #include "PanelConfig.h"
 #include "TreeItemKind.h"
 
+#include <QAbstractItemDelegate>
 #include <QAction>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -525,6 +526,24 @@ void MyElementsWidget::itemChangedSlot(QTreeWidgetItem *item, int column)
 
 // ---- commands --------------------------------------------------------------------
 
+// The main window's toolbar takes no focus, so a command can start while a cell
+// is still being edited. The text typed there is stored first, as leaving the
+// cell would store it: the command's dialog is then loaded with it and its
+// rebuild shows it. Otherwise the edit would reach the tree only while signals
+// are blocked (shown, never stored) or after the dialog read the element (and
+// be overwritten by its Ok).
+void MyElementsWidget::finishCellEdit()
+{
+    QTreeWidget *tree = ui->treeWidget;
+    const QModelIndex index = tree->currentIndex();
+    QWidget *editor = index.isValid() ? tree->indexWidget(index) : nullptr;
+    if (!editor)
+        return;
+    QAbstractItemDelegate *delegate = tree->itemDelegateForIndex(index);
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void MyElementsWidget::showError(const QString &text)
 {
     QMessageBox::warning(this, tr("Error"), text, QMessageBox::Ok);
@@ -542,6 +561,7 @@ void MyElementsWidget::keyPressEvent(QKeyEvent *event)
 
 void MyElementsWidget::slotAddElement()
 {
+    finishCellEdit();
     int panel = -1, loop = -1, address = -1;
     selectedPosition(panel, loop, address);
     slotAddElement(panel, loop, address);
@@ -549,6 +569,7 @@ void MyElementsWidget::slotAddElement()
 
 void MyElementsWidget::slotRemoveElement()
 {
+    finishCellEdit();
     int panel = -1, loop = -1, address = -1;
     const int kind = selectedPosition(panel, loop, address);
     if (kind == SelectedLoop)
@@ -561,6 +582,7 @@ void MyElementsWidget::slotRemoveElement()
 
 void MyElementsWidget::slotModifyButtonPressed()
 {
+    finishCellEdit();
     int panel = -1, loop = -1, address = -1;
     const int kind = selectedPosition(panel, loop, address);
     if (kind == SelectedElement)
@@ -571,6 +593,7 @@ void MyElementsWidget::slotModifyButtonPressed()
 
 void MyElementsWidget::slotAddElement(int panel, int loop, int /*address*/)
 {
+    finishCellEdit();
     const QSignalBlocker blocker(ui->treeWidget);
     if (!m_facility || m_facility->panelCount() == 0) {
         showError(tr("Error: First add one Panel  "));
@@ -624,6 +647,7 @@ void MyElementsWidget::slotAddElement(int panel, int loop, int /*address*/)
 
 void MyElementsWidget::slotModifyElement(int panel, int loop, int address)
 {
+    finishCellEdit();
     PanelConfig *config = panelAt(panel);
     const DeviceRecord *stored = config ? config->deviceAt(loop, address) : nullptr;
     if (!stored)
@@ -664,6 +688,7 @@ void MyElementsWidget::slotModifyElement(int panel, int loop, int address)
 
 void MyElementsWidget::slotRemoveElement(int panel, int loop, int address)
 {
+    finishCellEdit();
     PanelConfig *config = panelAt(panel);
     if (!config)
         return;
@@ -677,6 +702,7 @@ void MyElementsWidget::slotRemoveElement(int panel, int loop, int address)
 
 void MyElementsWidget::slotRemoveLoop(int panel, int loop)
 {
+    finishCellEdit();
     PanelConfig *config = panelAt(panel);
     if (!config)
         return;
@@ -688,6 +714,7 @@ void MyElementsWidget::slotRemoveLoop(int panel, int loop)
 
 void MyElementsWidget::slotRemovePanel(int panel)
 {
+    finishCellEdit();
     if (!panelAt(panel))
         return;
     m_facility->removePanel(panel);
@@ -706,6 +733,7 @@ int MyElementsWidget::freePanelAddress() const
 
 void MyElementsWidget::slotAddPanel()
 {
+    finishCellEdit();
     const QSignalBlocker blocker(ui->treeWidget);
     if (!m_facility)
         return;
@@ -735,6 +763,7 @@ void MyElementsWidget::slotAddPanel()
 
 void MyElementsWidget::slotModifyPanel(int panel)
 {
+    finishCellEdit();
     PanelConfig *config = panelAt(panel);
     if (!config)
         return;

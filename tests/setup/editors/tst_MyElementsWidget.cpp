@@ -170,6 +170,8 @@ private slots:
     void inPlaceEdit_data();
     void inPlaceEdit();
     void zoneNameEditRebuildsAfterTheCommit();
+    void commandStoresTheCellBeingEdited_data();
+    void commandStoresTheCellBeingEdited();
     // commands
     void addDevicePresetsOnAFreshWidget();
     void addRunOfModulesAndNextPreset();
@@ -465,6 +467,90 @@ void TestMyElementsWidget::zoneNameEditRebuildsAfterTheCommit()
     QCOMPARE(p.zoneAt(8)->description, QStringLiteral("Boiler room"));
     QCOMPARE(findRow(site.loopRow(0, 0), 0)->text(5), QStringLiteral("Boiler room"));
     QCOMPARE(changed.count(), 1);
+}
+
+// The main window's toolbar takes no focus, so its commands may start while a
+// cell editor is still open: the typed text is stored first, as leaving the
+// cell would store it, and neither the command's dialog nor its rebuild loses
+// or overwrites it.
+enum class ToolbarCommand { AddElement, ModifyElement, AddPanel };
+Q_DECLARE_METATYPE(ToolbarCommand)
+
+void TestMyElementsWidget::commandStoresTheCellBeingEdited_data()
+{
+    QTest::addColumn<ToolbarCommand>("command");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QString>("zoneName");
+
+    QTest::newRow("add element, description")
+        << ToolbarCommand::AddElement << 3 << "Kitchen" << "Kitchen" << 4 << "";
+    QTest::newRow("modify element, description")
+        << ToolbarCommand::ModifyElement << 3 << "Kitchen" << "Kitchen" << 4 << "";
+    QTest::newRow("modify element, zone") << ToolbarCommand::ModifyElement << 4 << "12" << "Hall" << 11 << "";
+    QTest::newRow("modify element, zone name")
+        << ToolbarCommand::ModifyElement << 5 << "Boiler room" << "Hall" << 4 << "Boiler room";
+    QTest::newRow("add panel, description")
+        << ToolbarCommand::AddPanel << 3 << "Kitchen" << "Kitchen" << 4 << "";
+}
+
+void TestMyElementsWidget::commandStoresTheCellBeingEdited()
+{
+    QFETCH(ToolbarCommand, command);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, description);
+    QFETCH(int, zone);
+    QFETCH(QString, zoneName);
+    failOnAnyWarning();
+
+    Site site;
+    PanelConfig &p = site.addPanel(QStringLiteral("P"));
+    place(p, 1, 3, 1, QStringLiteral("Hall"), 4);
+    site.widget.refreshTree();
+    site.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&site.widget));
+
+    QTreeWidgetItem *row = findRow(site.loopRow(0, 1), 3);
+    site.tree()->setCurrentItem(row, column);
+    site.tree()->editItem(row, column);
+    auto *editor = qobject_cast<QLineEdit *>(site.tree()->indexWidget(site.tree()->currentIndex()));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);   // no Return: the editor stays open
+
+    ModalScript script;
+    switch (command) {
+    case ToolbarCommand::AddElement:
+        addElement(script, ModelOpto, 20, 1, 2);
+        script.start();
+        site.widget.slotAddElement();
+        QCOMPARE(int(p.deviceAt(1, 19)->type), 1);
+        break;
+    case ToolbarCommand::ModifyElement:
+        script.pressOk();
+        script.start();
+        site.widget.slotModifyButtonPressed();
+        break;
+    case ToolbarCommand::AddPanel:
+        script.pressOk();
+        script.start();
+        site.widget.slotAddPanel();
+        QCOMPARE(site.facility.panelCount(), 2);
+        break;
+    }
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(p.deviceAt(1, 3)->description, description);
+    QCOMPARE(int(p.deviceAt(1, 3)->zone), zone);
+    row = findRow(site.loopRow(0, 1), 3);
+    QCOMPARE(row->text(3), description);
+    QCOMPARE(row->text(4), QString::number(zone + 1));
+    QCOMPARE(p.zoneAt(4)->description, zoneName);
+    QCOMPARE(row->text(5), p.zoneAt(zone)->description);
 }
 
 // ---- commands --------------------------------------------------------------------------
