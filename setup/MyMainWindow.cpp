@@ -453,23 +453,34 @@ TransferHooks MyMainWindow::hooks()
     return h;
 }
 
+void MyMainWindow::storeOpenEdits()
+{
+    // A running procedure owns the site; the window is modal to it meanwhile.
+    if (!commandLock.isHeld())
+        mainWidget->elementsWidget->finishCellEdit();
+}
+
 void MyMainWindow::slotDownloadConfig()
 {
+    storeOpenEdits();
     PanelTransfer(*transferEngine, hooks()).download();
 }
 
 void MyMainWindow::slotUploadConfig()
 {
+    storeOpenEdits();
     PanelTransfer(*transferEngine, hooks()).upload();
 }
 
 void MyMainWindow::slotLoadFromFile()
 {
+    storeOpenEdits();
     PanelTransfer(*transferEngine, hooks()).importFile();
 }
 
 void MyMainWindow::slotSaveToFile()
 {
+    storeOpenEdits();
     PanelTransfer(*transferEngine, hooks()).exportFile();
 }
 
@@ -497,6 +508,7 @@ void MyMainWindow::showFileError(const QString &message, const QString &note)
 
 void MyMainWindow::slotNew()
 {
+    storeOpenEdits();
     CommandLock::Hold hold(&commandLock);
     if (!hold)
         return;
@@ -520,6 +532,7 @@ void MyMainWindow::slotNew()
 // replaces the site in use, so a bad file leaves everything as it was.
 void MyMainWindow::slotOpen()
 {
+    storeOpenEdits();
     CommandLock::Hold hold(&commandLock);
     if (!hold)
         return;
@@ -551,6 +564,7 @@ bool MyMainWindow::writeXmlFile(const QString &path)
 
 void MyMainWindow::slotSave()
 {
+    storeOpenEdits();
     CommandLock::Hold hold(&commandLock);
     if (!hold)
         return;
@@ -565,6 +579,7 @@ void MyMainWindow::slotSave()
 
 void MyMainWindow::slotSaveAs()
 {
+    storeOpenEdits();
     CommandLock::Hold hold(&commandLock);
     if (!hold)
         return;
@@ -589,6 +604,7 @@ void MyMainWindow::saveSiteAs()
 // The content is the plain site information text, whatever the ".rtf" filter says.
 void MyMainWindow::slotExportSite()
 {
+    storeOpenEdits();
     CommandLock::Hold hold(&commandLock);
     if (!hold)
         return;

@@ -89,6 +89,10 @@ private:
     void setMenuTexts();
 
     TransferHooks hooks();
+    // Stores a tree cell still being edited before a command reads or replaces
+    // the site (toolbar buttons and menu entries take no focus, so the editor
+    // stays open under them).
+    void storeOpenEdits();
     void refreshViews();
     void giveEditorsTheSite(Facility *site);
     // Writes the site; false (nothing shown) when not every byte reached the disk.

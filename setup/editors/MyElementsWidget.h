@@ -64,6 +64,10 @@ public:
     void selectNextDevice(int panel, int loop, int address);
     void setZoneName(int panel, int zone, const QString &name);
 
+    // Stores and closes a cell editor still open when a command starts (a
+    // toolbar button or menu entry takes no focus, so the editor is still there).
+    void finishCellEdit();
+
 signals:
     void signalElementAddedRemovedModified();
     void signalPanelAddedRemovedModified();
@@ -101,8 +105,6 @@ private:
     void fillElementRow(QTreeWidgetItem *row, const DeviceRecord &element, const QString &zoneName, bool placeholder);
     void refreshDeviceRow(QTreeWidgetItem *item);
     QIcon typeIcon(int type, bool faint);
-    // Stores and closes a cell editor still open when a command starts.
-    void finishCellEdit();
     // The lowest network address from 1 to 32 no panel of the site uses; 0 when all are taken.
     int freePanelAddress() const;
     void showError(const QString &text);

@@ -10,7 +10,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QLineEdit>
+#include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 QAction *findIn(const QList<QAction *> &actions, const QString &text)
@@ -84,6 +88,25 @@ int toolSeparators(const QToolBar *bar)
 QTabWidget *tabs(const MyMainWindow &window)
 {
     return window.editors()->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+}
+
+bool typeIntoTreeCell(QTreeWidget *tree, const QString &shown, int column, const QString &typed)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        QTreeWidgetItem *row = *it;
+        if (row->text(column) != shown)
+            continue;
+        tree->scrollToItem(row);
+        tree->setCurrentItem(row, column);
+        tree->editItem(row, column);
+        auto *editor = qobject_cast<QLineEdit *>(tree->indexWidget(tree->currentIndex()));
+        if (!editor)
+            return false;
+        editor->selectAll();
+        QTest::keyClicks(editor, typed);
+        return true;
+    }
+    return false;
 }
 
 } // namespace WindowDriver

@@ -7,6 +7,7 @@ class QAction;
 class QMainWindow;
 class QTabWidget;
 class QToolBar;
+class QTreeWidget;
 
 // What the main window tests share: the settings file beside the test
 // program (the window's own folder) and finding the window's entries the way
@@ -25,4 +26,10 @@ QList<QAction *> toolEntries(const QToolBar *bar);
 QAction *toolEntry(const QToolBar *bar, const QString &text);
 int toolSeparators(const QToolBar *bar);
 QTabWidget *tabs(const MyMainWindow &window);
+
+// Opens the editor of `column` on the first row of the element tree whose
+// column shows `shown`, replaces its text with `typed` and leaves the editor
+// open, as a user who goes for a toolbar button or a menu next. False when
+// there is no such row or no editor opened.
+bool typeIntoTreeCell(QTreeWidget *tree, const QString &shown, int column, const QString &typed);
 } // namespace WindowDriver

@@ -72,6 +72,7 @@ private slots:
     void downloadAsksThePasswordOfAnotherCode();
     void upload_data();
     void upload();
+    void uploadStoresTheCellBeingEdited();
     void entriesReachTheirProcedures_data();
     void entriesReachTheirProcedures();
 
@@ -260,6 +261,22 @@ void tst_MainWindowTransfers::upload()
     QCOMPARE(requests.mid(1), reference);
     QCOMPARE(command(requests.last()), 4);
     QCOMPARE(SimPanel::instance().openHandleCount(), 0);
+}
+
+// The upload button takes no focus: a description typed into the tree and
+// not yet confirmed is what the user sees, so it is what the panel gets.
+void tst_MainWindowTransfers::uploadStoresTheCellBeingEdited()
+{
+    auto source = SitePanels::richPanel();
+    auto expected = copyOf(*source);
+    expected->deviceAt(0, 3)->description = QStringLiteral("Kitchen");
+    const QList<QByteArray> reference = SimSite::referenceUpload(*expected);
+    currentFacility->addPanel(source.release());
+    m_window->slotUpdateDeviceTree();
+    QVERIFY(typeIntoTreeCell(m_window->editors()->elementsWidget->treeWidget(), "Room 1-4", 3, "Kitchen"));
+
+    uploadTheOnlyPanel();
+    QCOMPARE(SimPanel::instance().requests().mid(1), reference);
 }
 
 void tst_MainWindowTransfers::entriesReachTheirProcedures_data()

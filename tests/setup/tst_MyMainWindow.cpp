@@ -138,6 +138,8 @@ private slots:
     void saveToTheCurrentFileFailingIsReported();
     void exportSiteInformation();
     void exportSiteInformationFailureIsReported();
+    void fileCommandsStoreTheCellBeingEdited_data();
+    void fileCommandsStoreTheCellBeingEdited();
 
     // program commands
     void launchSystemMonitor_data();
@@ -715,6 +717,39 @@ void tst_MyMainWindow::exportSiteInformation()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll().contains("North building"));
     QVERIFY(w.siteFileName().isEmpty());   // the site file is another matter
+}
+
+void tst_MyMainWindow::fileCommandsStoreTheCellBeingEdited_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("Save") << "Save" << "site.xml";
+    QTest::newRow("Save as") << "Save as" << "site.xml";
+    QTest::newRow("Export site inform") << "Export site inform" << "site.rtf";
+}
+
+// A toolbar button takes no focus: a description typed into the tree and not
+// yet confirmed is what the user sees, so it is what the file gets.
+void tst_MyMainWindow::fileCommandsStoreTheCellBeingEdited()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, file);
+    MyMainWindow &w = openWindow();
+    PanelConfig *panel = addPanel("North");
+    w.slotUpdateDeviceTree();
+    QVERIFY(typeIntoTreeCell(w.editors()->elementsWidget->treeWidget(), "Room 1-4", 3, "Kitchen"));
+    m_fileAnswers << path(file);
+    toolEntry(w.toolBar(), entry)->trigger();
+    QCOMPARE(panel->deviceAt(0, 3)->description, QStringLiteral("Kitchen"));
+    if (file.endsWith(".xml")) {
+        Facility back;
+        QVERIFY(FileXML(&back).readXml(path(file), &back));
+        QCOMPARE(back.getPanel(0)->deviceAt(0, 3)->description, QStringLiteral("Kitchen"));
+    } else {
+        QFile f(path(file));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("Kitchen"));
+    }
 }
 
 void tst_MyMainWindow::exportSiteInformationFailureIsReported()
