@@ -1,5 +1,6 @@
 #include "LoopExploration.h"
 
+#include "FilePrompt.h"
 #include "MonitorWindowFixture.h"
 #include "PanelModel.h"
 #include "PointCommand.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -26,6 +28,7 @@ private slots:
     void exploresEveryAddressThenPolls();
     void cancelAfterThreeAddressesSendsNoMore();
     void refusedWhilePolling();
+    void commandsRefusedWhileExploring();
     void lostLinkEndsTheExploration();
     void loopChangeWhileDisconnectedExploresNothing();
 
@@ -129,6 +132,57 @@ void tst_LoopExploration::refusedWhilePolling()
     QCOMPARE(title, QString("USB connection alert"));
     QVERIFY(f->requests(CmdExplorePoint).isEmpty());
     QVERIFY(f->model()->isPollingActive());
+}
+
+// The exploration lets events through between addresses: nothing started then
+// runs inside it, and it goes on address by address to its end.
+void tst_LoopExploration::commandsRefusedWhileExploring()
+{
+    f->destroyWindow();
+    f->setLoops(2, bytes({1, 1}));
+    f->configure(1, 0, 1);
+    QVERIFY(f->createWindow());
+    int prompts = 0;
+    FilePrompt::setAnswerer([&](const FilePrompt::Request &) {
+        ++prompts;
+        return QString();
+    });
+    bool tried = false;
+    bool connectEnabled = true, exportEnabled = true;
+    QObject::connect(f->model(), &QAbstractItemModel::dataChanged, f->window.get(), [&] {
+        if (tried || f->requests(CmdExplorePoint).size() != 5)
+            return;
+        tried = true;
+        connectEnabled = f->action("connectAction")->isEnabled();
+        exportEnabled = f->action("exportAction")->isEnabled();
+        f->window->USBconnect();
+        f->window->slotStart();
+        f->window->slotExploreLoop();
+        f->window->slotChangeLoop(1);
+        f->window->PanelKeyReset();
+        f->window->slotExportAnalogValues();
+        f->window->slotResetCounters();
+        f->window->slotClearData();
+        QTest::keyClick(f->table(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    });
+    QString why;
+    QVERIFY2(f->connect(QDialogButtonBox::Ok, &why), qPrintable(why));
+    QVERIFY(tried);
+    QVERIFY(!connectEnabled);
+    QVERIFY(!exportEnabled);
+    QCOMPARE(prompts, 0);
+    QCOMPARE(f->requests(CmdPanelInfo).size(), 1);
+    QVERIFY(f->requests(CmdPanelKey).isEmpty());
+    QVERIFY(f->requests(CmdReadPointParam).isEmpty());
+    const QList<QByteArray> explored = f->requests(CmdExplorePoint);
+    QCOMPARE(explored.size(), 250);
+    for (int a = 0; a < 250; ++a)
+        QCOMPARE(explored[a], bytes({CmdExplorePoint, 0, a}));
+    QCOMPARE(f->model()->currentLoop(), quint8(0));
+    QCOMPARE(f->selectorText(), QString("1/2"));
+    QVERIFY(f->model()->isPollingActive());
+    QVERIFY(f->action("connectAction")->isEnabled());
+    QVERIFY(f->action("exportAction")->isEnabled());
 }
 
 // Once the link is gone the remaining addresses are not waited for: the window

@@ -117,6 +117,7 @@ private slots:
     void dragSetsEveryElementOfTheZone();
     void rowsSkipZonesOfOtherStates();
     void listsRebuiltAfterTheDrop();
+    void dropOfferingAMoveEndsAsACopy();
     void foreignDropsChangeNothing_data();
     void foreignDropsChangeNothing();
     void dropIntoItsOwnListRefused();
@@ -216,6 +217,26 @@ void TestZoneStateLists::listsRebuiltAfterTheDrop()
     QCOMPARE(rowsAtTheDrop, 2);
     QCOMPARE(texts(lists.list(1)), QStringList({"Zone 1: ", "Zone 2: "}));
     QCOMPARE(lists.list(0)->count(), 0);
+}
+
+void TestZoneStateLists::dropOfferingAMoveEndsAsACopy()
+{
+    failOnAnyWarning();
+    PanelConfig p;
+    addZone(p, 0, {1, 1});
+    addZone(p, 1, {0});
+    Lists lists(p);
+    // A drag started from a list offers a copy only ...
+    for (int s = 0; s < 3; ++s)
+        QCOMPARE(lists.list(s)->model()->supportedDragActions(), Qt::DropActions(Qt::CopyAction));
+    // ... and a drop that is offered a move as well still ends as a copy, so
+    // the view that started the drag never removes the row it came from.
+    lists.press(0, 0);
+    const auto data = lists.dragData(0, 0);
+    QVERIFY(Lists::drop(lists.list(1), data.get(), Qt::CopyAction | Qt::MoveAction));
+    QCOMPARE(modesOfZone(p, 0), QList<int>({0, 0}));
+    QCOMPARE(modesOfZone(p, 1), QList<int>({0}));
+    QCOMPARE(texts(lists.list(1)), QStringList({"Zone 1: ", "Zone 2: "}));
 }
 
 void TestZoneStateLists::foreignDropsChangeNothing_data()
