@@ -238,8 +238,9 @@ void MyActionsWidget::updateEventTable()
         if (const EventRecord *record = panel->eventAt(slot))
             addManeuverRow(*record, slot);
     }
-    // A logic maneuver without conditions is listed too: it reaches the panel
-    // like the others and has to be removable.
+    // A logic maneuver without conditions is listed too: it stays in the site
+    // and its file (the upload leaves it out, having nothing to send) and has
+    // to be removable.
     const int logicCount = std::min(panel->logicEventCount(), MaxListedLogicEvents);
     for (int position = 0; position < logicCount; ++position)
         addLogicManeuverRow(*panel->logicEventAt(position), position);

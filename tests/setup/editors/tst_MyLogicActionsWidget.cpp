@@ -257,7 +257,7 @@ void TestMyLogicActionsWidget::oneEventRaisesAlert()
     QCOMPARE(p.allLogic(), before);
 }
 
-// A logic maneuver without conditions reaches the panel like the others: it is
+// A logic maneuver without conditions stays in the site and its file: it is
 // listed, opens in its dialog, and can be removed.
 void TestMyLogicActionsWidget::emptyLogicManeuverListedAndRemovable()
 {
