@@ -5,6 +5,7 @@
 #include "DialogExport.h"
 #include "Facility.h"
 #include "FilePrompt.h"
+#include "FileSizeLimit.h"
 #include "ModalScript.h"
 #include "PanelConfig.h"
 #include "PanelTransfer.h"
@@ -127,6 +128,7 @@ private slots:
     void importAsksBeforeTheFile();
     void abortedExportKeepsTheOldFile();
     void exportToAnUnwritablePlace();
+    void exportThatCannotBeWrittenAtTheEnd();
 
     // choices that give no panel, and one command at a time
     void noPanelChosen_data();
@@ -809,6 +811,32 @@ void tst_PanelTransfer::exportToAnUnwritablePlace()
     QCOMPARE(script.answered(), 2);
     QCOMPARE(script.messages(), QStringList{"Error exporting file"});
     QCOMPARE(script.titles().value(1), QStringLiteral("Error"));
+}
+
+// Every section reaches the image, but the image itself cannot be written (a
+// full disk): the export fails, and the old file stays as it was.
+void tst_PanelTransfer::exportThatCannotBeWrittenAtTheEnd()
+{
+    const QString conf = path("old.conf");
+    writeFile(conf, "the previous image");
+    addPanel(SitePanels::fullPanel());
+    m_fileAnswers << conf;
+    ModalScript script;
+    script.pressOk().messageBox(QMessageBox::Ok);
+    thenNothingElse(script);
+    bool exported = true;
+    {
+        FileSizeLimit limit(4096);
+        QVERIFY(limit.isActive());
+        script.start();
+        exported = transfer().exportFile();
+    }
+    QVERIFY(!exported);
+    QCOMPARE(script.answered(), 2);
+    QCOMPARE(script.messages(), QStringList{"Error exporting file" + NoFile});
+    QCOMPARE(fileBytes(conf), QByteArray("the previous image"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"old.conf"});
+    QVERIFY(!m_engine->isConnected());
 }
 
 // ---- no panel chosen, one command at a time ------------------------------------------------
