@@ -5,9 +5,9 @@
 
 // Item codes of panelsetup's trees: the kind in bits 12-15 of the item type and
 // the low byte of the item's number beside it. A site may hold more than 256
-// panels, so the whole number is kept in the item's data as well and that is
-// what every command reads: the low byte alone would make panel 256 answer as
-// panel 0.
+// panels, so the whole number is kept in the item's data as well: no command
+// takes a panel from the low byte, which would make panel 256 answer as panel 0
+// (the element tree reads the data, the event trees a panel item's position).
 namespace TreeItemKind {
 
 enum Kind : int {
