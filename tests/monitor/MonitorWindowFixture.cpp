@@ -220,6 +220,19 @@ MyMainWidget *MonitorWindowFixture::mainWidget() const
     return window->findChild<MyMainWidget *>();
 }
 
+void MonitorWindowFixture::giveEveryCommand()
+{
+    window->USBconnect();
+    window->slotStart();
+    window->slotExploreLoop();
+    window->slotChangeLoop(1);
+    window->PanelKeyReset();
+    window->slotExportAnalogValues();
+    window->slotResetCounters();
+    window->slotClearData();
+    QTest::keyClick(table(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 QTableView *MonitorWindowFixture::table() const
 {
     return mainWidget()->findChild<QTableView *>(QStringLiteral("tvLoop"));

@@ -53,6 +53,11 @@ public:
     // Connects with the scan question answered by `scanAnswer` (Cancel: polling starts).
     bool connect(QDialogButtonBox::StandardButton scanAnswer = QDialogButtonBox::Cancel, QString *why = nullptr);
 
+    // Every command a user may start while a long procedure runs, each once:
+    // connect, Play, Explore, loop 2, the Reset key, the export, reset
+    // counters, clear data and the table's threshold and sensitivity scan.
+    void giveEveryCommand();
+
     // The window's parts.
     QAction *action(const char *objectName) const;
     QMenu *menu(const char *objectName) const;

@@ -339,16 +339,7 @@ void tst_MonitorConnection::commandsRefusedWhileTheDownloadRuns()
         tried = true;
         connectEnabled = f->action("connectAction")->isEnabled();
         exportEnabled = f->action("exportAction")->isEnabled();
-        f->window->USBconnect();
-        f->window->slotStart();
-        f->window->slotExploreLoop();
-        f->window->slotChangeLoop(1);
-        f->window->PanelKeyReset();
-        f->window->slotExportAnalogValues();
-        f->window->slotResetCounters();
-        f->window->slotClearData();
-        // the table's threshold and sensitivity scan
-        QTest::keyClick(f->table(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+        f->giveEveryCommand();
     });
     QString why;
     QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
