@@ -7,6 +7,7 @@
 
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QRegularExpressionValidator>
 #include <QTime>
 
 Q_LOGGING_CATEGORY(lcPanelSettings, "panelsetup.panelsettings")
@@ -148,6 +149,13 @@ DialogEditPanel::DialogEditPanel(PanelConfig *panel, QWidget *parent)
     connect(ui->enabZonesList, &QListWidget::itemChanged, this, &DialogEditPanel::slotEnableZone);
     connect(ui->disabZonesList, &QListWidget::itemChanged, this, &DialogEditPanel::slotDisableZone);
     connect(ui->testZonesList, &QListWidget::itemChanged, this, &DialogEditPanel::slotTestZone);
+
+    // The panel keeps the user name and the password as NUL-terminated Latin-1
+    // in 32 bytes: the fields take 31 characters (the form's limit) and only
+    // characters that Latin-1 has, so what is typed is what the panel gets.
+    auto *latin1 = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x{1}-\\x{FF}]*")), this);
+    ui->txtWS_user->setValidator(latin1);
+    ui->txtWS_password->setValidator(latin1);
 
     loadWebServer();
     connect(ui->chkbWS_dhcp, &QCheckBox::clicked, this, &DialogEditPanel::slotWSdhcpChanged);

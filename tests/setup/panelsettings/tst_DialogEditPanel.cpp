@@ -131,6 +131,8 @@ private slots:
     void okStoresWhatTheUserChanged();
     void webServerWithoutSettingsFilledOnAChange();
     void addressPartAbove255Refused();
+    void loginTextsStoredAsTyped_data();
+    void loginTextsStoredAsTyped();
     void parseIp_data();
     void parseIp();
     void escapeStoresNothing();
@@ -218,7 +220,9 @@ void TestDialogEditPanel::formRangesAndStart()
     // Identity texts take what the panel's 32-byte fields hold.
     for (QLineEdit *e : {form.lineEditPanelName, form.lineEditInstalatorName, form.lineEditPhoneNumber})
         QCOMPARE(e->maxLength(), 31);
-    QCOMPARE(form.txtWS_user->maxLength(), 32);
+    // User name and password: 31 characters and the NUL of their 32-byte fields.
+    QCOMPARE(form.txtWS_user->maxLength(), 31);
+    QCOMPARE(form.txtWS_password->maxLength(), 31);
     QCOMPARE(form.txtWS_password->echoMode(), QLineEdit::Normal);
     QCOMPARE(form.txtWS_ip->inputMask(), QStringLiteral("999.999.999.999"));   // blank: a space
     QCOMPARE(form.txtWS_ip->text(), QStringLiteral("..."));
@@ -380,6 +384,12 @@ void TestDialogEditPanel::plainOkKeepsEveryField_data()
         p.webServer.setUser(t31);
         p.webServer.setPass(QStringLiteral("p%ss"));
     });
+    QTest::newRow("login texts filling their 32 bytes") << PanelChange([](PanelConfig &p) {
+        p.webServer.WSEnabled = 1;
+        p.webServer.auth = 1;
+        std::fill(std::begin(p.webServer.user), std::end(p.webServer.user), 'u');
+        std::fill(std::begin(p.webServer.pass), std::end(p.webServer.pass), 'p');
+    });
     QTest::newRow("31-character identity texts") << PanelChange([=](PanelConfig &p) {
         p.setName(t31);
         p.installer = t31;
@@ -526,6 +536,50 @@ void TestDialogEditPanel::addressPartAbove255Refused()
     const unsigned char *g = p->webServer.gateway;
     QCOMPARE(QList<int>({g[0], g[1], g[2], g[3]}), QList<int>({10, 0, 3, 1}));
     QCOMPARE(int(p->webServer.netmask[1]), 255);
+}
+
+// The user name and the password reach the panel as NUL-terminated Latin-1 in
+// 32 bytes: what the field lets the user type is what is stored, and a
+// character the field cannot hold never gets in.
+void TestDialogEditPanel::loginTextsStoredAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const QString t31 = QStringLiteral("abcdefghijklmnopqrstuvwxyz01234");
+    QTest::newRow("32 characters") << t31 + "5" << t31;
+    QTest::newRow("31 characters") << t31 << t31;
+    QTest::newRow("Latin-1 letters") << QStringLiteral("Se\u00f1or-\u00c9") << QStringLiteral("Se\u00f1or-\u00c9");
+    QTest::newRow("euro sign and Cyrillic left out")
+        << QStringLiteral("a\u20acb\u0430c") << QStringLiteral("abc");
+}
+
+void TestDialogEditPanel::loginTextsStoredAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    auto p = newPanel();
+    p->webServer.WSEnabled = 1;
+    p->webServer.dhcp = 1;
+    p->webServer.auth = 1;
+    p->webServer.setUser(QStringLiteral("old"));
+    p->webServer.setPass(QStringLiteral("old"));
+    QString userShown, passShown;
+    runDialog(*p, [&](DialogEditPanel *d) {
+        child<QTabWidget>(d, "tabWidget")->setCurrentIndex(1);
+        for (const char *name : {"txtWS_user", "txtWS_password"}) {
+            auto *field = child<QLineEdit>(d, name);
+            field->clear();
+            for (const QChar c : typed)   // keyClicks takes ASCII only
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        userShown = child<QLineEdit>(d, "txtWS_user")->text();
+        passShown = child<QLineEdit>(d, "txtWS_password")->text();
+        pressOk(d);
+    });
+    QCOMPARE(userShown, shown);
+    QCOMPARE(passShown, shown);
+    QCOMPARE(p->webServer.userText(), shown);
+    QCOMPARE(p->webServer.passText(), shown);
 }
 
 void TestDialogEditPanel::parseIp_data()
