@@ -3,7 +3,11 @@
 
 #include "FilePrompt.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
+#include <QSet>
 
 DialogExport::DialogExport(QWidget *parent) : QDialog(parent), ui(new Ui::DialogExport)
 {
@@ -54,6 +58,22 @@ void DialogExport::slotButtonGeneralPressed()
 void DialogExport::slotButtonTestPressed()
 {
     browse(ui->lineEdit_4, QStringLiteral(".test"));
+}
+
+void DialogExport::accept()
+{
+    QSet<QString> files;
+    for (const QLineEdit *field : {ui->lineEdit_1, ui->lineEdit_2, ui->lineEdit_3, ui->lineEdit_4}) {
+        if (field->text().isEmpty())
+            continue;
+        const QString file = QDir::cleanPath(QFileInfo(field->text()).absoluteFilePath());
+        if (files.contains(file)) {
+            QMessageBox::warning(this, tr("Error"), tr("Error: two logs cannot be written to the same file"));
+            return;
+        }
+        files.insert(file);
+    }
+    QDialog::accept();
 }
 
 void DialogExport::slotAccepted()

@@ -17,6 +17,10 @@ public:
     explicit DialogExport(QWidget *parent = nullptr);
     ~DialogExport() override;
 
+    // Refuses, with a message, two rows that name the same file: each log
+    // replaces its file whole, so only the later one would be left.
+    void accept() override;
+
     // Written on accept only.
     QString alarmLogFile;
     QString faultLogFile;

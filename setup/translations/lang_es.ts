@@ -866,6 +866,14 @@
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Error: two logs cannot be written to the same file</source>
+        <translation>Error: dos registros no pueden escribirse en el mismo archivo</translation>
+    </message>
 </context>
 <context>
     <name>DialogManeouverSummary</name>

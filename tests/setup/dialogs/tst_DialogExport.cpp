@@ -20,6 +20,7 @@ private slots:
     void browse();
     void cancelledPromptEmptiesTheField();
     void acceptHandsBackThePaths();
+    void oneFileForTwoLogsRefused();
     void rejectHandsBackNothing();
 
 private:
@@ -142,6 +143,39 @@ void tst_DialogExport::acceptHandsBackThePaths()
     QCOMPARE(dialog.faultLogFile, QStringLiteral("/tmp/fault"));
     QCOMPARE(dialog.generalLogFile, QString());
     QCOMPARE(dialog.testLogFile, QStringLiteral("/tmp/test.txt"));
+}
+
+// Each log replaces its file as a whole: two logs sent to one file would leave
+// only the later one in it. Ok is refused until the rows name different files;
+// the dialog stays open with its paths.
+void tst_DialogExport::oneFileForTwoLogsRefused()
+{
+    DialogExport dialog;
+    dialog.setModal(true);
+    m_answers << "/tmp/logs/site.csv" << "/tmp/logs/../logs/site.csv" << "/tmp/logs/test.csv";
+    bool stillOpen = false;
+    QString fieldsAfterRefusal;
+    ModalScript script;
+    script.dialog<DialogExport>([&](DialogExport *d) {
+        QTest::mouseClick(d->findChild<QPushButton *>("pushButton_1"), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+        ModalScript::clickStandardButton(d, QDialogButtonBox::Ok);   // the message is answered inside
+        stillOpen = d->isVisible();
+        fieldsAfterRefusal = d->findChild<QLineEdit *>("lineEdit_1")->text() + " "
+            + d->findChild<QLineEdit *>("lineEdit_4")->text();
+        QTest::mouseClick(d->findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+        ModalScript::clickStandardButton(d, QDialogButtonBox::Ok);
+    });
+    script.messageBox(QMessageBox::Ok);
+    script.start();
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QVERIFY(stillOpen);
+    QCOMPARE(fieldsAfterRefusal, QStringLiteral("/tmp/logs/site.csv /tmp/logs/../logs/site.csv"));
+    QCOMPARE(script.messages(), QStringList{"Error: two logs cannot be written to the same file"});
+    QCOMPARE(dialog.alarmLogFile, QStringLiteral("/tmp/logs/site.csv"));
+    QCOMPARE(dialog.faultLogFile, QString());
+    QCOMPARE(dialog.testLogFile, QStringLiteral("/tmp/logs/test.csv"));
 }
 
 void tst_DialogExport::rejectHandsBackNothing()
