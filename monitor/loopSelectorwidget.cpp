@@ -108,9 +108,8 @@ void loopSelectorwidget::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     auto *menu = new QMenu(this);
-    // A menu goes once it has closed, by a choice or otherwise. Deferred, so the
-    // entry being triggered (QMenu hides before it triggers) is still there.
-    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    // A menu goes once it has closed, by a choice or otherwise.
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] { retireClosedMenu(menu); });
     for (int n = 1; n <= loopCount; ++n) {
         QAction *entry = menu->addAction(tr("Loop") + QLatin1Char(' ') + QString::number(n));
         entry->setCheckable(true);
@@ -119,6 +118,21 @@ void loopSelectorwidget::contextMenuEvent(QContextMenuEvent *event)
     }
     contextMenu = menu;
     menu->popup(event->globalPos());
+}
+
+void loopSelectorwidget::retireClosedMenu(QMenu *menu)
+{
+    // Deferred, so the entry being triggered (QMenu hides before it triggers) is
+    // still there. The deferred deletions may run inside the event loops of the
+    // window's change of loop (the scan question, an exploration) while the menu
+    // is still delivering its choice: that menu is left to selectLoopSlot, which
+    // deletes it once the choice has been handled.
+    auto *marker = new QObject(this);
+    connect(marker, &QObject::destroyed, menu, [this, menu] {
+        if (menu != deliveringMenu)
+            delete menu;
+    });
+    marker->deleteLater();
 }
 
 void loopSelectorwidget::selectLoopSlot()
@@ -132,13 +146,17 @@ void loopSelectorwidget::selectLoopSlot()
     for (const QAction *entry : entries)
         if (entry->isChecked())
             chosen.append(static_cast<unsigned char>(entry->data().toInt()));
-    QMenu *menu = contextMenu;
+    QPointer<QMenu> menu = contextMenu;
     contextMenu = nullptr;
+    deliveringMenu = menu;
     menu->close();
     for (unsigned char loop : chosen) {
         selectedLoop = loop;
         emit loopChange(loop);
     }
+    deliveringMenu = nullptr;
+    if (menu)
+        menu->deleteLater();
     showLoopText();
     updateButtons();
 }

@@ -46,6 +46,9 @@ protected:
 private:
     void updateButtons();
     void showLoopText();
+    // Deletes a menu that has closed, once deferred deletions next run, unless
+    // it is still delivering a choice then (see selectLoopSlot).
+    void retireClosedMenu(QMenu *menu);
 
     std::unique_ptr<Ui::loopSelectorwidget> ui;
     unsigned char selectedLoop = 0;
@@ -54,4 +57,7 @@ private:
     bool countKnown = false;
     bool controlsEnabled = false;
     QPointer<QMenu> contextMenu;
+    // The menu whose choice is being handled: its mouse or key handler is still
+    // running under the window's change of loop.
+    QMenu *deliveringMenu = nullptr;
 };

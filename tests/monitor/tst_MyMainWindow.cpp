@@ -13,11 +13,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
@@ -52,6 +54,7 @@ private slots:
     void keyWhileDisconnected_data();
     void keyWhileDisconnected();
     void changeOfLoopThroughSelectorAndMenu();
+    void loopChosenInTheSelectorsContextMenu();
     void resetCountersWhilePolling_data();
     void resetCountersWhilePolling();
     void resetCountersWithoutPollingAsksNothing();
@@ -377,6 +380,47 @@ void tst_MyMainWindow::changeOfLoopThroughSelectorAndMenu()
     QVERIFY2(f->drive(none, [&] { f->loopEntries()[2]->trigger(); }, &why), qPrintable(why));
     QCOMPARE(checks(), QList<bool>({false, false, true}));
     QCOMPARE(f->model()->currentLoop(), quint8(2));
+}
+
+// A loop picked with the mouse in the selector's context menu: the window's
+// change of loop (with its scan question) runs while the menu still delivers
+// the click, and the menu goes only once it has returned.
+void tst_MyMainWindow::loopChosenInTheSelectorsContextMenu()
+{
+    f->setLoops(3, bytes({1, 1, 1}));
+    f->configure(0, 0, 1);
+    f->configure(2, 4, 4);
+    QVERIFY(f->createWindow());
+    QString why;
+    QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
+
+    const QPoint at(20, 10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, f->selector()->mapToGlobal(at));
+    QApplication::sendEvent(f->selector(), &event);
+    QPointer<QMenu> menu = f->selector()->findChild<QMenu *>();
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QPoint entry = menu->actionGeometry(menu->actions().at(2)).center();
+
+    bool menuKeptDuringTheQuestion = false;
+    ModalScript script;
+    script.on(isScanQuestion, [&](QWidget *w) {
+        menuKeptDuringTheQuestion = !menu.isNull();
+        ModalScript::clickStandardButton(w, QDialogButtonBox::Cancel);
+    });
+    // Through the window system, as a real click arrives.
+    QVERIFY2(f->drive(script, [&] { QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, entry); }, &why),
+             qPrintable(why));
+    QVERIFY(menuKeptDuringTheQuestion);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(menu.isNull());
+    QCOMPARE(f->selectorText(), QString("3/3"));
+    QCOMPARE(f->model()->currentLoop(), quint8(2));
+    QList<bool> checks;
+    for (QAction *e : f->loopEntries())
+        checks << e->isChecked();
+    QCOMPARE(checks, QList<bool>({false, false, true}));
+    QVERIFY(f->model()->isPollingActive());
 }
 
 void tst_MyMainWindow::resetCountersWhilePolling_data()
