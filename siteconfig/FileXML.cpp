@@ -333,9 +333,25 @@ const FileXML::ScopeElement *FileXML::scopeElement(QStringView elementName)
     return nullptr;
 }
 
+// The element that carries a cause or effect part of this scope; null for 0
+// (a free slot, no effect). A panel or a configuration image may hold a scope
+// byte that has no element of its own: such a part travels in the loop scope's
+// element, whose "id_blk" keeps the scope, and comes back whole, as the reader
+// takes the scope from "id_blk" and the element name only for the names of the
+// first and last attributes. Dropping it would drop the slot and move every
+// later slot down, or take a condition out of its logic event.
+static const FileXML::ScopeElement *writtenElement(int scope)
+{
+    if (scope == EventRecord::ScopeFree)
+        return nullptr;
+    if (const FileXML::ScopeElement *own = FileXML::scopeElement(scope))
+        return own;
+    return FileXML::scopeElement(EventRecord::ScopeLoop);
+}
+
 void FileXML::writeEvent(const EventRecord::Cause &cause)
 {
-    const ScopeElement *names = scopeElement(cause.id_blk);
+    const ScopeElement *names = writtenElement(cause.id_blk);
     if (!names)
         return;
     xml->writeEmptyElement(names->event);
@@ -349,7 +365,7 @@ void FileXML::writeEvent(const EventRecord::Cause &cause)
 
 void FileXML::writeAction(const EventRecord::Effect &effect)
 {
-    const ScopeElement *names = scopeElement(effect.id_blk);
+    const ScopeElement *names = writtenElement(effect.id_blk);
     if (!names)
         return;
     xml->writeEmptyElement(names->action);

@@ -19,7 +19,9 @@ struct SpecialMode;
 // Beyond the original attributes the writer stores the panel's LED-toggling
 // bytes on "Panel" ("ledFromDay" .. "ledToggling") and the web server's whole
 // options byte as "options" on an enabled "WebServer"; the reader takes them
-// when present, so files without them read as before.
+// when present, so files without them read as before. A cause or effect whose
+// non-zero scope has no element of its own is written in the loop scope's
+// element with its own "id_blk", which any reader takes as the scope.
 class FileXML
 {
 public:

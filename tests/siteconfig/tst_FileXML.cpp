@@ -32,6 +32,7 @@ private slots:
     void loopsAndZonesWritten();
     void forbiddenCharactersNeverWritten();
     void richSiteRoundTrip();
+    void scopesWithoutOwnElementRoundTrip();
     void elementZoneByteRoundTrip_data();
     void elementZoneByteRoundTrip();
     void oldFilesWithoutExtraAttributes();
@@ -510,8 +511,13 @@ void TestFileXML::causeAndEffectElements_data()
     QTest::newRow("element -> element") << 5 << 5 << QStringList{
             "DeviceEvent:id_blk,event,loop,address",
             "DeviceAction:id_blk,id_panel,delay,act,matches,loop,address"};
-    QTest::newRow("effect without element") << 1 << 3 << QStringList{"PanelEvent:id_blk,event"};
-    QTest::newRow("cause without element") << 3 << 1 << QStringList{panelAction};
+    // A scope without an element of its own travels in the loop scope's element.
+    const QString loopEvent = "LoopEvent:id_blk,event,i_loop,f_loop";
+    const QString loopAction = "LoopAction:id_blk,id_panel,delay,act,matches,i_loop,f_loop";
+    QTest::newRow("effect of scope 3") << 1 << 3 << QStringList{"PanelEvent:id_blk,event",
+                                                                loopAction};
+    QTest::newRow("cause of scope 3") << 3 << 1 << QStringList{loopEvent, panelAction};
+    QTest::newRow("no effect") << 1 << 0 << QStringList{"PanelEvent:id_blk,event"};
 }
 
 void TestFileXML::causeAndEffectElements()
@@ -638,6 +644,42 @@ void TestFileXML::richSiteRoundTrip()
     const QString again = dir.filePath(QStringLiteral("rich2.xml"));
     QVERIFY(FileXML(&back).writeXml(again));
     QCOMPARE(readAll(again), readAll(fileName));
+}
+
+// A panel or a configuration image may hold any scope byte. A slot, condition
+// or effect whose scope has no element of its own still comes back whole, in
+// its place: the slots after it do not move and the logic event keeps it.
+void TestFileXML::scopesWithoutOwnElementRoundTrip()
+{
+    Facility site;
+    PanelConfig *panel = addPanel(site, QStringLiteral("P"));
+    const int causeScopes[] = {4, 3, 6, 5, 255, 1};
+    const int effectScopes[] = {4, 6, 3, 255, 5, 1};
+    int slot = 0;
+    for (int i = 0; i < 6; ++i) {
+        EventRecord r;
+        r.cause = cause(causeScopes[i], 10 + i, i, i + 1);
+        r.effect = effect(effectScopes[i], i, 100 + i, 20 + i, 30 + i, 40 + i, 41 + i);
+        if (causeScopes[i] == 1)
+            r.cause.first = r.cause.last = 0;   // the panel scope carries no range
+        if (effectScopes[i] == 1)
+            r.effect.first = r.effect.last = 0;
+        panel->setEvent(slot++, r);
+    }
+    auto logic = std::make_unique<LogManeuver>();
+    logic->conditions.append(cause(3, 1, 2, 3));
+    logic->conditions.append(cause(4, 0, 7, 7));
+    logic->conditions.append(cause(200, 9, 8, 6));
+    logic->record.effect = effect(7, 2, 60, 4, 1, 5, 6);
+    QCOMPARE(panel->addLogicEvent(logic), 0);
+
+    const QString fileName = dir.filePath(QStringLiteral("scopes.xml"));
+    QVERIFY(FileXML(&site).writeXml(fileName));
+    Facility back;
+    QVERIFY(FileXML(nullptr).readXml(fileName, &back));
+    QCOMPARE(back.panelCount(), 1);
+    comparePanels(*panel, *back.getPanel(0));
+    QCOMPARE(back.getPanel(0)->eventCount(), 6);
 }
 
 void TestFileXML::elementZoneByteRoundTrip_data()
