@@ -88,6 +88,10 @@ bool MyXMLHandler::endElement(QStringView, QStringView localName, QStringView)
     if (localName == u"Panel") {
         finishLogicEvent();
         inLogicEvent = false;
+        // The file does not carry the zone states: they follow from the modes
+        // of the elements, and the zone records take them to the panel.
+        if (PanelConfig *panel = currentPanel())
+            panel->rebuildZoneStates();
         ++panelIndex;
         loopIndex = 0;
         maneuverIndex = 0;

@@ -16,7 +16,8 @@ struct SpecialMode;
 // Receives the elements of an XML site file in document order and writes
 // what they carry into the target facility at once: each "Panel" becomes a
 // new PanelConfig, every other element is recognised by its local name
-// wherever it stands and acts on the current panel and indices.
+// wherever it stands and acts on the current panel and indices. At the end
+// of a "Panel" its zone states are derived again from its elements.
 //
 // Nothing is ever written outside the records: a value that has no place
 // (loop outside 0..7, address or "Zone" number outside 0..249, a "Device"

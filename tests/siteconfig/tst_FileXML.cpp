@@ -33,6 +33,7 @@ private slots:
     void forbiddenCharactersNeverWritten();
     void richSiteRoundTrip();
     void scopesWithoutOwnElementRoundTrip();
+    void zoneRecordsAfterOpen();
     void elementZoneByteRoundTrip_data();
     void elementZoneByteRoundTrip();
     void oldFilesWithoutExtraAttributes();
@@ -286,6 +287,12 @@ static void buildRichSite(Facility &site, bool asRead)
     std::memcpy(d->webServer.ip, ip2, 4);
     if (!asRead)
         std::memcpy(d->webServer.pass, "gone", 4);   // no login: not carried
+
+    // A read site derives its zones' hasDevices and state from its elements.
+    if (asRead) {
+        for (int i = 0; i < site.panelCount(); ++i)
+            site.getPanel(i)->rebuildZoneStates();
+    }
 }
 
 static void comparePanels(const PanelConfig &e, const PanelConfig &a)
@@ -680,6 +687,36 @@ void TestFileXML::scopesWithoutOwnElementRoundTrip()
     QCOMPARE(back.panelCount(), 1);
     comparePanels(*panel, *back.getPanel(0));
     QCOMPARE(back.getPanel(0)->eventCount(), 6);
+}
+
+// A zone's state byte is derived from the modes of its elements and goes to
+// the panel with the zone record: a site opened from its file uploads the same
+// zone records as the site that was saved.
+void TestFileXML::zoneRecordsAfterOpen()
+{
+    Facility site;
+    PanelConfig *panel = addPanel(site, QStringLiteral("P"));
+    setDevice(*panel, 0, 0, 1, 1, 3, 0, 0, QStringLiteral("off"));       // zone 3 disabled
+    setDevice(*panel, 0, 1, 1, 1, 5, 2, 0, QStringLiteral("test"));      // zone 5 in test
+    setDevice(*panel, 2, 7, 4, 4, 5, 1, 0, QStringLiteral("on"));
+    setDevice(*panel, 7, 249, 2, 2, 249, 0, 0, QStringLiteral("last"));  // zone 249 disabled
+    setDevice(*panel, 1, 0, 1, 1, 8, 1, 0, QStringLiteral("enabled"));   // zone 8 enabled
+    panel->zoneAt(3)->description = QStringLiteral("Hall");
+    panel->rebuildZoneStates();
+    const QString fileName = dir.filePath(QStringLiteral("zonestates.xml"));
+    QVERIFY(FileXML(&site).writeXml(fileName));
+
+    Facility back;
+    QVERIFY(FileXML(nullptr).readXml(fileName, &back));
+    QCOMPARE(back.panelCount(), 1);
+    for (int z = 0; z < PanelConfig::ZoneCount; ++z) {
+        unsigned char saved[PanelConfig::ZoneWireSize] = {};
+        unsigned char opened[PanelConfig::ZoneWireSize] = {};
+        QVERIFY(panel->zoneToWire(z, saved));
+        QVERIFY(back.getPanel(0)->zoneToWire(z, opened));
+        QVERIFY2(std::memcmp(saved, opened, sizeof saved) == 0, qPrintable(QString::number(z)));
+        QCOMPARE(back.getPanel(0)->zoneAt(z)->hasDevices, panel->zoneAt(z)->hasDevices);
+    }
 }
 
 void TestFileXML::elementZoneByteRoundTrip_data()
