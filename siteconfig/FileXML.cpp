@@ -394,8 +394,20 @@ bool FileXML::readXml(const QString &fileName, Facility *target)
 
     QXmlStreamReader reader(&file);
     MyXMLHandler handler(target);
+    bool atDocumentElement = true;
     while (!reader.atEnd()) {
-        switch (reader.readNext()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && atDocumentElement) {
+            atDocumentElement = false;
+            // Every site file is one "CONFIG" element. Another program's XML
+            // document is no site without panels: it is refused, and the site
+            // in use stays.
+            if (reader.name() != u"CONFIG") {
+                reader.raiseError(QStringLiteral("The document is not a site file."));
+                break;
+            }
+        }
+        switch (token) {
         case QXmlStreamReader::DTD:
             // Our files never declare a document type. One that does may declare
             // entities that turn a few kilobytes into any number of panels, so the

@@ -35,9 +35,10 @@ public:
     bool writeXml(const QString &fileName);
 
     // Reads a site file into `target`, which must be empty. False when the
-    // file cannot be opened or is not well-formed; a document type declaration
-    // and a "Panel" past MyXMLHandler::MaxPanelsPerFile count as not
-    // well-formed. What was read before the first error stays in `target`.
+    // file cannot be opened or is not well-formed; a document type declaration,
+    // a document element other than "CONFIG" and a "Panel" past
+    // MyXMLHandler::MaxPanelsPerFile count as not well-formed. What was read
+    // before the first error stays in `target`.
     bool readXml(const QString &fileName, Facility *target);
 
     // "192.168.1.10" from the four bytes, first byte first.

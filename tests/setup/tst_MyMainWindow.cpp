@@ -601,6 +601,9 @@ void tst_MyMainWindow::openOfABadFileKeepsTheSite_data()
     QTest::newRow("not well-formed") << QByteArray("<Installation><Panel name=\"Half\"><Loop");
     QTest::newRow("no such file") << QByteArray();
     QTest::newRow("not a site file") << QByteArray("\x01\x02 binary", 9);
+    QTest::newRow("XML of another program")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<ui version=\"4.0\"><widget class=\"QDialog\" name=\"Dialog\"/></ui>\n");
 }
 
 // A file that cannot be read completely leaves the site, its file name and the

@@ -153,6 +153,9 @@ void TestMyXMLHandler::read_data()
 
     // Documents and panels.
     QTest::newRow("empty file") << QByteArray() << false << QStringList{"panels=0"};
+    QTest::newRow("document element other than CONFIG")
+            << QByteArray("<Installation>" + panel("") + "</Installation>") << false
+            << QStringList{"panels=0"};
     QTest::newRow("other version, no date")
             << QByteArray("<CONFIG Version=\"v9\"><Installation>" + panel("")
                           + "</Installation></CONFIG>")
