@@ -47,6 +47,11 @@ void MyMainWidget::tabChangedSlot(int tab)
         emit elementTabLeavedSignal();
 }
 
+bool MyMainWidget::elementTabCurrent() const
+{
+    return ui->tabWidget->currentIndex() == 0;
+}
+
 void MyMainWidget::setAdvancedMode(bool on)
 {
     const bool present = ui->tabWidget->indexOf(logicActionsWidget) >= 0;

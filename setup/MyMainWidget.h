@@ -29,6 +29,8 @@ public:
     // Shows or removes the "Logic events" tab (index 2).
     void setAdvancedMode(bool on);
     void retranslateUi();
+    // True while the "Elements" tab is the current one.
+    bool elementTabCurrent() const;
 
     // The editors, reached by the main window to give them the site, connect
     // them and refresh them. Owned through the widget tree.

@@ -353,7 +353,13 @@ void MyMainWindow::fillToolBar(bool full)
     addElementAction = add(tr("Add element"), ":/buttons/AddElement");
     connect(addElementAction, &QAction::triggered, elements, qOverload<>(&MyElementsWidget::slotAddElement));
 
-    slotShowElementWidgetToolbar();
+    // The new entries show the set of the tab in front, as the tab signals
+    // keep them afterwards: a rebuild on "Events" must not offer the element
+    // commands, which act on a selection of the hidden "Elements" tree.
+    if (mainWidget->elementTabCurrent())
+        slotShowElementWidgetToolbar();
+    else
+        slotHideElementWidgetToolbar();
 }
 
 void MyMainWindow::slotShowElementWidgetToolbar()
