@@ -282,22 +282,35 @@ bool USBDataConfig::writeLogicEvents()
     if (!ready())
         return false;
     beginLogicWrite();
-    // The panel takes a logic event whose first condition is absent for the end
-    // of the list, so one without conditions would hide every logic event after
-    // it. Those are left out and the others written one after the other.
-    QList<const LogManeuver *> present;
+    // On the panel a condition of scope 0 is absent: it ends the conditions of
+    // its logic event, and in the first place it ends the list of logic events,
+    // hiding every logic event after it. So only the conditions with a scope are
+    // written, in their order, and a logic event left without any is left out;
+    // the others are written one after the other.
+    struct Present {
+        const LogManeuver *maneuver;
+        QList<const LogicEventTerm *> conditions;
+    };
+    QList<Present> present;
     for (int k = 0; k < m_panel->logicEventCount(); ++k) {
         const LogManeuver *maneuver = m_panel->logicEventAt(k);
-        if (maneuver && !maneuver->conditions.isEmpty())
-            present.append(maneuver);
+        if (!maneuver)
+            continue;
+        Present entry{maneuver, {}};
+        for (const LogicEventTerm &condition : maneuver->conditions) {
+            if (condition.id_blk != EventRecord::ScopeFree)
+                entry.conditions.append(&condition);
+        }
+        if (!entry.conditions.isEmpty())
+            present.append(entry);
     }
     const int count = int(present.size());
     for (int k = 0; k < LogicEvents; ++k) {
-        const LogManeuver *maneuver = k < count ? present.at(k) : nullptr;
+        const QList<const LogicEventTerm *> *conditions = k < count ? &present.at(k).conditions : nullptr;
         for (int t = 0; t < TermsPerLogicEvent; ++t) {
             quint8 term[LogicTermSize] = {};
-            if (maneuver && t < maneuver->conditions.size())
-                maneuver->conditions.at(t).toWire(term);
+            if (conditions && t < conditions->size())
+                conditions->at(t)->toWire(term);
             if (!writeLogicTerm(k, t, term))
                 return false;
         }
@@ -305,7 +318,7 @@ bool USBDataConfig::writeLogicEvents()
     for (int k = 0; k < LogicEvents; ++k) {
         quint8 header[LogicHeaderSize] = {};
         if (k < count)
-            present.at(k)->record.effect.toWire(header);
+            present.at(k).maneuver->record.effect.toWire(header);
         if (!writeLogicHeader(k, header))
             return false;
     }

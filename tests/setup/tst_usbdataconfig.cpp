@@ -87,6 +87,7 @@ private slots:
     void logicEventsFromTheArea();
     void twelveConditionsWriteTen();
     void logicEventWithoutConditionsHidesNoOther();
+    void absentConditionsAreNotWritten();
     void webServerPatternGuardsTheBlock();
     void panelInfoReportsAFailedStepAndRunsTheRest();
     void accessCode();
@@ -417,6 +418,50 @@ void TestUSBDataConfig::logicEventWithoutConditionsHidesNoOther()
         QCOMPARE(int(got->record.effect.delay), int(sent->record.effect.delay));
         QCOMPARE(int(got->conditions.at(0).event), int(sent->conditions.at(0).event));
     }
+}
+
+// A condition of scope 0 (a site file may carry one) is absent on the panel:
+// first in its logic event it would end the panel's list there, later it would
+// hide the conditions after it.
+void TestUSBDataConfig::absentConditionsAreNotWritten()
+{
+    SimPanel &panel = SimPanel::instance();
+    auto p = SitePanels::richPanel();   // logic events with 1, 2, 12, 4 and 5 zone conditions
+    QCOMPARE(p->logicEventCount(), 5);
+    const LogicEventTerm absent;        // all 0
+    p->logicEventAt(1)->conditions.prepend(absent);
+    p->logicEventAt(3)->conditions.insert(1, absent);
+    p->logicEventAt(4)->conditions.append(absent);
+    USBDataConfig engine;
+    engine.setPanel(p.get());
+    QVERIFY(engine.connectUsb());
+    QVERIFY(engine.writeLogicEvents());
+
+    // Term index 10 * k + t on page 0x420 + (index >> 5), 8 bytes each.
+    auto term = [&panel](int k, int t) {
+        const int i = 10 * k + t;
+        return panel.page(0x420 + (i >> 5)).mid(8 * (i & 31), 8);
+    };
+    QCOMPARE(term(1, 0), QByteArray::fromHex("0401000000010000"));   // its first real condition
+    QCOMPARE(term(1, 1), QByteArray::fromHex("0401010001020000"));
+    QCOMPARE(term(1, 2), QByteArray(8, '\0'));
+    QCOMPARE(term(3, 1), QByteArray::fromHex("0403010001020000"));
+    QCOMPARE(term(3, 3), QByteArray::fromHex("0403030003040000"));
+    QCOMPARE(term(3, 4), QByteArray(8, '\0'));
+    QCOMPARE(term(4, 4), QByteArray::fromHex("0404040004050000"));
+    QCOMPARE(term(4, 5), QByteArray(8, '\0'));
+    // the header of logic event 1: panel scope, delay 301 high byte first
+    QCOMPARE(panel.page(0x450).mid(16, 5), QByteArray::fromHex("0100012d01"));
+
+    PanelConfig back;
+    engine.setPanel(&back);
+    QVERIFY(engine.readLogicEvents());
+    engine.disconnect();
+    QCOMPARE(back.logicEventCount(), 5);
+    const int conditions[5] = {1, 2, 10, 4, 5};
+    for (int k = 0; k < 5; ++k)
+        QCOMPARE(int(back.logicEventAt(k)->conditions.size()), conditions[k]);
+    QCOMPARE(p->logicEventAt(1)->conditions.size(), 3);   // the model keeps what it held
 }
 
 void TestUSBDataConfig::webServerPatternGuardsTheBlock()
