@@ -38,9 +38,15 @@ bool USBDataReader::connect()
     if (!connected)
         return false;
     connected = USBPort::configure();
-    if (!connected)
+    if (!connected) {
         USBPort::close();
-    return connected;
+        return false;
+    }
+    // What an earlier link left unread on the panel's side (the rest of a reply
+    // whose exchange failed) would otherwise be read as the answer to the first
+    // requests of this one.
+    USBPort::discardInput(DiscardTimeout, DiscardTransfers);
+    return true;
 }
 
 void USBDataReader::disconnect()

@@ -18,8 +18,9 @@
 //
 // Every command sends nothing and returns false while not connected. A reply
 // shorter than the bytes a command reads fails and changes nothing. A failed
-// transfer closes the link and marks it disconnected, so no late reply can be
-// taken for the answer to a later request.
+// transfer closes the link and marks it disconnected, and connecting throws away
+// whatever the panel still holds for the host, so no late reply can be taken for
+// the answer to a later request.
 class USBDataReader : private USBData, private USBRaw {
 public:
     static constexpr int Loops = PanelMemoryMap::Loops;
@@ -90,6 +91,11 @@ private:
     // The sum of term(point) over the loop's points; 0 for a loop above 7.
     template <typename Term>
     int sumOverLoop(quint8 loop, Term term) const;
+
+    // Opening the link waits this long for each left-over transfer of an earlier
+    // link, and reads at most this many of them.
+    static constexpr int DiscardTimeout = 100;
+    static constexpr int DiscardTransfers = 64;
 
     quint8 m_buffer[BufferSize] = {};
 };

@@ -103,6 +103,19 @@ bool USBPort::readFrame(quint8 *buffer, quint16 capacity, quint16 &length)
     return got == int(announced);
 }
 
+int USBPort::discardInput(int timeoutMs, int maxTransfers)
+{
+    if (!handle)
+        return 0;
+    // Room for the longest frame payload, so no left-over transfer overflows.
+    std::vector<char> scratch(PanelFrame::MaxPayload);
+    int discarded = 0;
+    while (discarded < maxTransfers
+           && usb_bulk_read(handle, EndpointIn, scratch.data(), int(scratch.size()), timeoutMs) >= 0)
+        ++discarded;
+    return discarded;
+}
+
 void USBPort::releaseInterface()
 {
     if (handle)

@@ -31,6 +31,11 @@ public:
     // the capacity is read off the link into scratch space and fails, leaving the
     // buffer untouched.
     bool readFrame(quint8 *buffer, quint16 capacity, quint16 &length);
+    // Reads and throws away what the panel still holds for the host, such as the
+    // rest of a reply that a failed exchange left on its side (closing the handle
+    // does not clear it). Waits at most timeoutMs for each transfer and reads at
+    // most maxTransfers; returns how many were thrown away.
+    int discardInput(int timeoutMs, int maxTransfers);
     void releaseInterface();
     bool close();
 

@@ -65,6 +65,7 @@ private slots:
     void failedTransferClosesLink_data() { addCommands(); }
     void failedTransferClosesLink();
     void noLateReplyAfterTimeout();
+    void leftOverReplyDiscardedOnConnect();
     void shortReplyChangesNothing_data();
     void shortReplyChangesNothing();
 
@@ -173,6 +174,26 @@ void TestUSBDataReader::noLateReplyAfterTimeout()
     QVERIFY(m_reader->connect());
     QVERIFY(m_reader->pollPoint(0, 1, 0, true));
     QCOMPARE(m_reader->point(0, 1).absoluteValue, 77);
+}
+
+void TestUSBDataReader::leftOverReplyDiscardedOnConnect()
+{
+    // The poll's reply header comes cut short; its payload is still waiting on
+    // the panel's side when the link is opened again. It must not be read as
+    // (part of) the answer to any later request.
+    for (int a : {1, 2, 3})
+        m_sim->setPoll(0, a, 0, SimPointCommands::pollReply(0, quint8(10 * a), 0));
+    SimPanel::instance().injectFault(sim::ReplyFault::ShortHeader);
+    QVERIFY(!m_reader->pollPoint(0, 1, 0, true));
+    QVERIFY(!m_reader->isConnected());
+
+    QVERIFY(m_reader->connect());
+    QVERIFY(m_reader->pollPoint(0, 2, 0, true));
+    QVERIFY(m_reader->pollPoint(0, 3, 0, true));
+    QCOMPARE(m_reader->point(0, 2).absoluteValue, 20);
+    QCOMPARE(m_reader->point(0, 3).absoluteValue, 30);
+    QCOMPARE(m_reader->point(0, 1).comm, 0u);
+    QVERIFY(m_reader->isConnected());
 }
 
 void TestUSBDataReader::shortReplyChangesNothing_data()
