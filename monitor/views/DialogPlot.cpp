@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <limits>
 #include <qcustomplot.h>
 
 namespace {
@@ -19,6 +20,36 @@ int serieCounter = 0;
 double sampleTime(const PointHistorySample &s)
 {
     return double(s.timestamp.toMSecsSinceEpoch()) / 1000.0;
+}
+
+// Bounds of the axes, whatever moved them.
+constexpr double TimeLowest = 0;
+constexpr double ValueLowest = -10;
+constexpr double ValueHighest = 260;
+
+// The range inside [lowest, highest]: a bound past a limit is put on the limit.
+// A range wholly past a limit (dragged there) is brought back with its span
+// instead: cut at the limit it would have no size left, and an axis without a
+// size can neither be dragged nor zoomed open again.
+QCPRange bounded(QCPRange r, double lowest, double highest)
+{
+    const double span = qMin(r.size(), highest - lowest);
+    if (r.upper <= lowest)
+        r = QCPRange(lowest, lowest + span);
+    else if (r.lower < lowest)
+        r.lower = lowest;
+    if (r.lower >= highest)
+        r = QCPRange(highest - span, highest);
+    else if (r.upper > highest)
+        r.upper = highest;
+    return r;
+}
+
+void bound(QCPAxis *axis, double lowest, double highest)
+{
+    const QCPRange r = bounded(axis->range(), lowest, highest);
+    if (r != axis->range())
+        axis->setRange(r);
 }
 
 double tickStepFor(int window)
@@ -176,30 +207,20 @@ void DialogPlot::timeOutPlot()
 
 void DialogPlot::applyClamps(bool afterWheel)
 {
-    QCPAxis *x = plotWidget->xAxis;
-    QCPAxis *y = plotWidget->yAxis;
-    if (x->range().lower < 0)
-        x->setRangeLower(0);
-    if (y->range().lower < -10)
-        y->setRangeLower(-10);
-    if (y->range().upper > 260 || (afterWheel && timeWindow > 90))
-        y->setRangeUpper(260);
+    boundRanges();
+    if (afterWheel && timeWindow > 90)
+        plotWidget->yAxis->setRangeUpper(ValueHighest);
 }
 
 void DialogPlot::boundRanges()
 {
     QCPAxis *x = plotWidget->xAxis;
-    QCPAxis *y = plotWidget->yAxis;
     // The library zooms after the wheel slot has run and scales without limit:
     // the time span is brought back to the widest window, keeping its newest end.
     if (x->range().size() > MaxTimeWindow)
         x->setRange(x->range().upper, MaxTimeWindow, Qt::AlignRight);
-    if (x->range().lower < 0)
-        x->setRangeLower(0);
-    if (y->range().lower < -10)
-        y->setRangeLower(-10);
-    if (y->range().upper > 260)
-        y->setRangeUpper(260);
+    bound(x, TimeLowest, std::numeric_limits<double>::infinity());
+    bound(plotWidget->yAxis, ValueLowest, ValueHighest);
 }
 
 void DialogPlot::updateLabels()

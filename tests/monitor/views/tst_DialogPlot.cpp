@@ -55,6 +55,8 @@ private slots:
     void wheelWindowAndTickStep();
     void zoomIsBounded_data();
     void zoomIsBounded();
+    void dragPastBoundKeepsSpan_data();
+    void dragPastBoundKeepsSpan();
     void legendDoubleClickRecolours();
     void closeDeletesDialog();
     void plotCoversFrame();
@@ -371,6 +373,50 @@ void TestDialogPlot::zoomIsBounded()
     d->timeOutPlot();
     QCOMPARE(plot->xAxis->range().size(), double(d->timeWindowSeconds()));
     QVERIFY(plot->xAxis->tickVector().size() <= FixedStepTimeTicker::MaxTicks + 2);
+}
+
+void TestDialogPlot::dragPastBoundKeepsSpan_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("heights");   // how far the mouse travels, in plot heights or widths
+    QTest::newRow("values dragged down past -10") << true << -3;
+    QTest::newRow("values dragged up past 260") << true << 3;
+    QTest::newRow("time dragged before zero") << false << 3;
+}
+
+void TestDialogPlot::dragPastBoundKeepsSpan()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, heights);
+    auto d = shownDialog();
+    QVERIFY(d);
+    // no sample yet: the time axis starts at 0, as for a point not polled yet
+    const History h;
+    d->addPoint(1, 1, &h);
+    box(*d, "cbRealTime")->click();   // nothing puts the time axis back meanwhile
+    QCustomPlot *plot = d->plot();
+    QCPAxis *axis = vertical ? plot->yAxis : plot->xAxis;
+    const QRect area = plot->axisRect()->rect();
+    const QPoint from = area.center();
+    const QPoint to = vertical ? from + QPoint(0, heights * area.height()) : from + QPoint(heights * area.width(), 0);
+
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, to);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+
+    QVERIFY2(axis->range().size() > 0, qPrintable(QStringLiteral("%1 .. %2").arg(axis->range().lower).arg(axis->range().upper)));
+    if (vertical) {
+        QVERIFY(axis->range().lower >= -10);
+        QVERIFY(axis->range().upper <= 260);
+    } else {
+        QVERIFY(axis->range().lower >= 0);
+    }
+    // the axis can still be dragged back
+    const QCPRange before = axis->range();
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, from - (to - from) / (10 * qAbs(heights)));
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, from - (to - from) / (10 * qAbs(heights)));
+    QVERIFY(axis->range() != before);
 }
 
 void TestDialogPlot::legendDoubleClickRecolours()
