@@ -170,6 +170,10 @@ void DialogPlot::addPoint(int loop, int address, const QList<PointHistorySample>
     graph->setSelectable(QCP::stWhole);
     graph->setName(tr("Point ") + QString::number(loops.last()) + QLatin1Char(':') + QString::number(addresses.last()));
     graph->setAntialiasedFill(true);
+    // The new series is current, so Remove would no longer take away a series
+    // the user chose before: that choice is dropped and asked for again.
+    plotWidget->deselectAll();
+    ui->butErase->setEnabled(false);
 
     updateLabels();
     timeOutPlot();

@@ -57,6 +57,7 @@ private slots:
     void zoomIsBounded();
     void dragPastBoundKeepsSpan_data();
     void dragPastBoundKeepsSpan();
+    void addedPointAsksForNewSelection();
     void legendDoubleClickRecolours();
     void closeDeletesDialog();
     void plotCoversFrame();
@@ -417,6 +418,30 @@ void TestDialogPlot::dragPastBoundKeepsSpan()
     QTest::mouseMove(plot, from - (to - from) / (10 * qAbs(heights)));
     QTest::mouseRelease(plot, Qt::LeftButton, {}, from - (to - from) / (10 * qAbs(heights)));
     QVERIFY(axis->range() != before);
+}
+
+void TestDialogPlot::addedPointAsksForNewSelection()
+{
+    auto d = shownDialog();
+    QVERIFY(d);
+    const History a = samples({{1, 1}}), b = samples({{1, 2}}), c = samples({{1, 3}});
+    d->addPoint(1, 1, &a);
+    d->addPoint(1, 2, &b);
+    clickLegendItem(d->plot(), 0);
+    QVERIFY(button(*d, "butErase")->isEnabled());
+    // the point double-clicked in the table becomes current, not the one chosen
+    d->addPoint(1, 3, &c);
+    QCOMPARE(d->currentSeries(), 2);
+    QCOMPARE(label(*d, "lblAddVal"), QStringLiteral("3"));
+    QTest::mouseClick(button(*d, "butErase"), Qt::LeftButton);
+    QCOMPARE(d->seriesCount(), 3);
+    QVERIFY(!d->plot()->graph(0)->selected());
+    // chosen again, the series is the one removed
+    clickLegendItem(d->plot(), 0);
+    QTest::mouseClick(button(*d, "butErase"), Qt::LeftButton);
+    QCOMPARE(d->seriesCount(), 2);
+    QCOMPARE(d->plot()->graph(0)->name(), QStringLiteral("Point 1:2"));
+    QCOMPARE(d->plot()->graph(1)->name(), QStringLiteral("Point 1:3"));
 }
 
 void TestDialogPlot::legendDoubleClickRecolours()
