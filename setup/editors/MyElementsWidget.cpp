@@ -634,6 +634,8 @@ void MyElementsWidget::slotAddElement(int panel, int loop, int /*address*/)
         return;
     }
     setZoneName(chosen, record.zone, dialog->zoneName());
+    // The zone states go to the panel with its zones: they follow the elements.
+    config->rebuildZoneStates();
     addDeviceRange(chosen, chosenLoop, first, first + count);
 
     const int lastWritten = first + count - 1;
@@ -693,6 +695,7 @@ void MyElementsWidget::slotRemoveElement(int panel, int loop, int address)
     if (!config)
         return;
     config->removeDevice(loop, address);
+    config->rebuildZoneStates();
     refreshTree();
     emit signalElementAddedRemovedModified();
     expandPanel(panel);
@@ -708,6 +711,7 @@ void MyElementsWidget::slotRemoveLoop(int panel, int loop)
         return;
     for (int address = 0; address < PanelConfig::AddressCount; ++address)
         config->removeDevice(loop, address);
+    config->rebuildZoneStates();
     emit signalElementAddedRemovedModified();
     refreshTree();
 }

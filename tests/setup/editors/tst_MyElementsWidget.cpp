@@ -190,6 +190,8 @@ private slots:
     void deletePanel256Of257();
     void editPanel256OpensIt();
     void removeLoop();
+    void zoneStateFollowsAddAndRemove_data();
+    void zoneStateFollowsAddAndRemove();
     void addPanel_data();
     void addPanel();
     void addPanelTakesTheLowestFreeAddress();
@@ -973,6 +975,60 @@ void TestMyElementsWidget::removeLoop()
     QVERIFY(p.isLoopEmpty(3));
     QVERIFY(!p.isLoopEmpty(4));
     QVERIFY(site.loopRow(0, 3)->isHidden());
+}
+
+void TestMyElementsWidget::zoneStateFollowsAddAndRemove_data()
+{
+    QTest::addColumn<QString>("command");   // "add disabled", "delete", "remove loop"
+    QTest::addColumn<int>("state");         // of zone index 2 afterwards, as the upload sends it
+    QTest::addColumn<bool>("hasElements");
+
+    QTest::newRow("an element added disabled disables its zone") << "add disabled" << 1 << true;
+    QTest::newRow("Delete on the zone's only disabled element enables it") << "delete" << 0 << true;
+    QTest::newRow("removing the loop of its only disabled element enables it") << "remove loop" << 0 << true;
+    QTest::newRow("Delete on the zone's last element empties it") << "delete last" << 0 << false;
+}
+
+void TestMyElementsWidget::zoneStateFollowsAddAndRemove()
+{
+    QFETCH(QString, command);
+    QFETCH(int, state);
+    QFETCH(bool, hasElements);
+
+    Site site;
+    PanelConfig &p = site.addPanel(QStringLiteral("A"));
+    if (command != QLatin1String("add disabled")) {
+        place(p, 0, 4, 1, QString(), 2, 0);           // disabled, zone index 2
+        if (command != QLatin1String("delete last"))
+            place(p, 1, 7, 2, QString(), 2, 1);       // enabled, same zone, another loop
+    }
+    p.rebuildZoneStates();
+    site.widget.refreshTree();
+
+    ModalScript script;
+    if (command == QLatin1String("add disabled")) {
+        script.dialog<DialogElement>([](DialogElement *d) {
+            child<QSpinBox>(d, "zoneSpinBox")->setValue(3);
+            child<QCheckBox>(d, "checkBoxEnabled")->setChecked(false);
+            pressOk(d);
+        });
+        script.start();
+        site.action(QStringLiteral("Add device"))->trigger();
+        QVERIFY2(script.finished(), qPrintable(script.failure()));
+        QCOMPARE(p.deviceAt(0, 0)->mode, 0);
+    } else if (command == QLatin1String("remove loop")) {
+        site.tree()->setCurrentItem(site.loopRow(0, 0));
+        site.action(QStringLiteral("Remove"))->trigger();
+    } else {
+        site.tree()->setCurrentItem(findRow(site.loopRow(0, 0), 4));
+        QTest::keyClick(site.tree(), Qt::Key_Delete);
+    }
+    QCOMPARE(p.deviceAt(0, 4)->type, 0);
+
+    unsigned char record[PanelConfig::ZoneWireSize] = {};
+    QVERIFY(p.zoneToWire(2, record));
+    QCOMPARE(int(record[ZoneRecordLayout::StateByte]), state);
+    QCOMPARE(bool(p.zoneAt(2)->hasDevices), hasElements);
 }
 
 void TestMyElementsWidget::addPanel_data()
