@@ -194,6 +194,9 @@ bool USBDataConfig::writeZones()
 {
     if (!ready())
         return false;
+    // The zone states go out as the elements written with them give them, not
+    // as an earlier derivation left them.
+    m_panel->rebuildZoneStates();
     beginZoneWrite();
     for (int z = 0; z < Zones; ++z) {
         quint8 record[RecordSize] = {};

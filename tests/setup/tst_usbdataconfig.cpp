@@ -80,6 +80,7 @@ private slots:
     void sectionFailures_data();
     void sectionFailures();
     void notConnectedTouchesNothing();
+    void zoneStatesWrittenFromTheElements();
     void networkPage_data();
     void networkPage();
     void networkNeedsASuccessfulRead();
@@ -262,6 +263,44 @@ void TestUSBDataConfig::notConnectedTouchesNothing()
     QVERIFY(!engine.connectUsb());
     QVERIFY(!engine.isConnected());
     QVERIFY(!engine.readLoop(0));
+}
+
+// The zone states sent to the panel are those of the elements being sent with
+// them, also when an edit of the elements left the model's states behind.
+void TestUSBDataConfig::zoneStatesWrittenFromTheElements()
+{
+    SimPanel &panel = SimPanel::instance();
+    PanelConfig p;
+    p.setDefaults();
+    auto place = [&p](int address, int zone, int mode) {
+        DeviceRecord r;
+        r.loop = 0;
+        r.address = static_cast<unsigned char>(address);
+        r.ext_type = 1;
+        r.zone = static_cast<unsigned char>(zone);
+        r.mode = static_cast<unsigned char>(mode);
+        QCOMPARE(p.insertDevices(r, 1, false), 1);
+    };
+    place(0, 3, 1);
+    place(1, 3, 0);   // zone 3: disabled
+    place(2, 9, 2);   // zone 9: in test
+    p.rebuildZoneStates();
+    place(3, 12, 0);  // added after the states were derived: zone 12 disabled
+    QCOMPARE(p.removeDevice(0, 1), 1);   // zone 3 keeps only its enabled element
+
+    USBDataConfig engine;
+    engine.setPanel(&p);
+    QVERIFY(engine.connectUsb());
+    QVERIFY(engine.writeZones());
+    engine.disconnect();
+
+    auto stateOnPanel = [&panel](int zone) {
+        return int(quint8(panel.page(0x120 + zone / 8).at(32 * (zone % 8) + 30)));
+    };
+    QCOMPARE(stateOnPanel(3), 0);
+    QCOMPARE(stateOnPanel(9), 2);
+    QCOMPARE(stateOnPanel(12), 1);
+    QCOMPARE(stateOnPanel(0), 0);
 }
 
 void TestUSBDataConfig::networkPage_data()
