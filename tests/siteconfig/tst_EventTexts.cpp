@@ -58,6 +58,8 @@ void TestEventTexts::causeText_data()
     QTest::newRow("zone, single") << 4 << 0 << 2 << 2 << "general alarm  in zone 3 ";
     QTest::newRow("zone, range") << 4 << 5 << 0 << 9 << "Zone quiescent from zone 1 to zone 10 ";
     QTest::newRow("zone, tech") << 4 << 4 << 7 << 7 << "tech alarm in zone  in zone 8 ";
+    QTest::newRow("zone, MCP range") << 4 << 1 << 1 << 4 << "MCP alarm  from zone 2 to zone 5 ";
+    QTest::newRow("zone, multiple points") << 4 << 3 << 3 << 3 << "multiples points alarm  in zone 4 ";
     QTest::newRow("zone, other code") << 4 << 6 << 1 << 1 << "  in zone 2 ";
     QTest::newRow("loop, range") << 2 << 1 << 0 << 3 << "tech alarm from loop 1 to loop 4 ";
     QTest::newRow("loop, single") << 2 << 0 << 0 << 0 << "general alarm  in loop 1 ";
@@ -68,6 +70,12 @@ void TestEventTexts::causeText_data()
     QTest::newRow("panel, multiple zones") << 1 << 2 << 0 << 0
                                            << "alarm in multiples zones  in panel ";
     QTest::newRow("panel, detector") << 1 << 8 << 0 << 0 << "detector alarm  in panel ";
+    QTest::newRow("panel, multiple points") << 1 << 1 << 0 << 0
+                                            << "alarm in multiples points  in panel ";
+    QTest::newRow("panel, disablement") << 1 << 5 << 0 << 0 << "disablement active  in panel ";
+    QTest::newRow("panel, no disablement") << 1 << 6 << 0 << 0
+                                           << "none disablement active  in panel ";
+    QTest::newRow("panel, MCP") << 1 << 7 << 0 << 0 << "MCP alarm  in panel ";
     QTest::newRow("panel, other code") << 1 << 9 << 0 << 0 << "  in panel ";
     QTest::newRow("scope 0") << 0 << 0 << 0 << 0 << "event empty ";
     QTest::newRow("scope 3") << 3 << 1 << 2 << 3 << "event empty ";
@@ -104,6 +112,16 @@ void TestEventTexts::effectText_data()
                                             << " remote to panel 3  Evacuation tone with delay 5s Matches: 2";
     QTest::newRow("panel, pcb sounder") << record(1, 0, 0, 8, 1, 0, 0)
                                         << " pcb sounder 2 on with delay 0s Matches: 1";
+    QTest::newRow("panel, sounders off") << record(1, 0, 0, 3, 1, 0, 0)
+                                         << " all sounders off with delay 0s Matches: 1";
+    QTest::newRow("panel, relays off") << record(1, 0, 0, 5, 1, 0, 0)
+                                       << " all relays off with delay 0s Matches: 1";
+    QTest::newRow("panel, pcb sounder 1 on") << record(1, 0, 0, 6, 1, 0, 0)
+                                             << " pcb sounder 1 on with delay 0s Matches: 1";
+    QTest::newRow("panel, pcb sounder 1 off") << record(1, 0, 0, 7, 1, 0, 0)
+                                              << " pcb sounder 1 off with delay 0s Matches: 1";
+    QTest::newRow("panel, pcb sounder 2 off") << record(1, 0, 0, 9, 1, 0, 0)
+                                              << " pcb sounder 2 off with delay 0s Matches: 1";
     QTest::newRow("panel, other code") << record(1, 0, 0, 11, 1, 0, 0)
                                        << "  with delay 0s Matches: 1";
     QTest::newRow("loop single") << record(2, 0, 65535, 1, 255, 7, 7)
