@@ -149,25 +149,41 @@ void TestDialogEditPanel::formItems_data()
     QTest::addColumn<int>("count");
 
     QTest::newRow("tech 0") << "techAlarmsConfComboBox" << 0 << "Screen and buzzer" << 4;
+    QTest::newRow("tech 1") << "techAlarmsConfComboBox" << 1 << "Only screen" << 4;
+    QTest::newRow("tech 2") << "techAlarmsConfComboBox" << 2 << "Only buzzer" << 4;
     QTest::newRow("tech 3") << "techAlarmsConfComboBox" << 3 << "None" << 4;
     QTest::newRow("led 2") << "ledTogglingComboBox" << 2 << "Day-Night mode" << 3;
     QTest::newRow("node 1") << "comboBoxNodeType" << 1 << "Controler" << 2;
     QTest::newRow("rs485 1") << "comboBoxRS485Mode" << 1 << "Modbus" << 3;
     QTest::newRow("rs485 2 2") << "comboBoxRS485Mode_2" << 2 << "CID" << 3;
+    QTest::newRow("baud 0") << "comboBoxModbusBaudrate" << 0 << "1200 bps" << 5;
+    QTest::newRow("baud 1") << "comboBoxModbusBaudrate" << 1 << "2400 bps" << 5;
+    QTest::newRow("baud 2") << "comboBoxModbusBaudrate" << 2 << "4800 bps" << 5;
     QTest::newRow("baud 3") << "comboBoxModbusBaudrate" << 3 << "9600 bps" << 5;
     QTest::newRow("baud 2 4") << "comboBoxModbusBaudrate_2" << 4 << "19200 bps" << 5;
     QTest::newRow("cra 1") << "craSendInfo" << 1 << "Devices" << 2;
     QTest::newRow("sens 0") << "sensComboBoxMode" << 0 << "Very Low sensitivity" << 5;
+    QTest::newRow("sens 1") << "sensComboBoxMode" << 1 << "Low sensitivity" << 5;
+    QTest::newRow("sens 2") << "sensComboBoxMode" << 2 << "Normal" << 5;
+    QTest::newRow("sens 3") << "sensComboBoxMode" << 3 << "High sensitivity" << 5;
     QTest::newRow("sens 4") << "sensComboBoxMode" << 4 << "Highest sensitivity" << 5;
     QTest::newRow("opto 0") << "optoHeatComboBoxMode" << 0 << "Normal" << 3;
+    QTest::newRow("opto 1") << "optoHeatComboBoxMode" << 1 << "Only Opto" << 3;
+    QTest::newRow("opto 2") << "optoHeatComboBoxMode" << 2 << "Only Heat" << 3;
     QTest::newRow("relays 0") << "dayNightRelaysComboBoxMode" << 0 << "Relays OFF" << 2;
+    QTest::newRow("relays 1") << "dayNightRelaysComboBoxMode" << 1 << "Relays ON" << 2;
     QTest::newRow("delays 0") << "dayNightDelaysComboBoxMode" << 0 << "Delays OFF" << 2;
+    QTest::newRow("delays 1") << "dayNightDelaysComboBoxMode" << 1 << "Delays ON" << 2;
     QTest::newRow("sounders 0") << "dayNightSoundersComboBoxMode" << 0 << "Sounders OFF" << 2;
+    QTest::newRow("sounders 1") << "dayNightSoundersComboBoxMode" << 1 << "Sounders ON" << 2;
     for (const char *days : {"togglingComboBoxFromDay", "togglingComboBoxToDay", "sensComboBoxFromDay",
                              "optoHeatToDay", "dayNightFromDay", "delayedComboBoxToDay"}) {
         QTest::addRow("%s monday", days) << days << 0 << "Monday" << 7;
         QTest::addRow("%s sunday", days) << days << 6 << "Sunday" << 7;
     }
+    const QStringList midweek = {"Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    for (int day = 1; day <= midweek.size(); ++day)
+        QTest::addRow("day %d", day) << "togglingComboBoxFromDay" << day << midweek.at(day - 1) << 7;
 }
 
 void TestDialogEditPanel::formItems()
