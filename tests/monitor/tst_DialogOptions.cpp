@@ -156,8 +156,36 @@ void tst_DialogOptions::formAndWindow()
         QVERIFY(child<QLabel>(d, "lblOtherSettings")->isHidden());
         QVERIFY(child<QComboBox>(d, "cmbLang")->isHidden());
         QVERIFY(child<QRadioButton>(d, "rdOptoVal")->isChecked());
-        QCOMPARE(child<QCheckBox>(d, "cbCommErr")->text(), QString("Show comunication errors"));
-        QCOMPARE(child<QRadioButton>(d, "rdTermVal")->text(), QString("Show thermical value"));
+        // The captions as the program has always shown them, typos included.
+        const struct {
+            const char *name;
+            const char *text;
+        } captions[] = {
+            {"lblElementsOptions", "Devices settings:"},
+            {"cbDescription", "Show description"},
+            {"cbZone", "Show zone"},
+            {"cbVersion", "Show version"},
+            {"cbAlarmas", "Show alarms"},
+            {"cbAverias", "Show faults"},
+            {"lblAV", "Analog values settings:"},
+            {"cbNormalized", "Normalized analog value"},
+            {"cbAbsolute", "Non normalized analog value"},
+            {"cbMinMax", "Maximum and minimum non normalized values"},
+            {"lblOptoHeat", "Opto-Heat elements:"},
+            {"rdOptoVal", "Show optical value"},
+            {"rdTermVal", "Show thermical value"},
+            {"lblPolling", "Polling settings:"},
+            {"cbCommErr", "Show comunication errors"},
+            {"lblUsbPolling", "USB Polling period time"},
+            {"cbDataLogg", "Enable data logging"},
+            {"lblOtherSettings", "Other Settings:"},
+            {"lblLanguaje", "Languaje:"},
+        };
+        for (const auto &c : captions) {
+            QWidget *w = child<QWidget>(d, c.name);
+            const QString shown = w->property("text").toString();
+            QVERIFY2(shown == QLatin1String(c.text), qPrintable(QStringLiteral("%1 shows \"%2\"").arg(c.name, shown)));
+        }
         QCOMPARE(child<QDialogButtonBox>(d, "butBox")->standardButtons(),
                  QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
         QVERIFY(d->styleSheet().startsWith("#lblElementsOptions, #lblAV, #lblPolling, #lblOtherSettings{\n\tbackground"));

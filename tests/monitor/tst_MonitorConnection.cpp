@@ -71,8 +71,21 @@ void tst_MonitorConnection::firstPresentLoopIsShownEverywhere()
     for (int a = 0; a < 5; ++a)
         f->configure(0, a, 2);   // loop 1 is not present: never read
     QVERIFY(f->createWindow());
+    // What the window shows while the panel is read.
+    QString title, label, status;
+    QObject::connect(f->model(), &QAbstractItemModel::dataChanged, f->window.get(), [&] {
+        auto *progress = f->window->findChild<QProgressDialog *>();
+        if (!title.isEmpty() || !progress || !progress->isVisible())
+            return;
+        title = progress->windowTitle();
+        label = progress->labelText();
+        status = f->status();
+    });
     QString why;
     QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
+    QCOMPARE(title, QString("Downloading panel"));
+    QCOMPARE(label, QString("Downloading panel settings. Please wait..."));
+    QCOMPARE(status, QString("Downloading panel settings"));
 
     QCOMPARE(f->selectorText(), QString("2/2"));
     QVERIFY(f->selectorEnabled());

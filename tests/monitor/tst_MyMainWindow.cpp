@@ -133,6 +133,10 @@ void tst_MyMainWindow::startsIdleWithItsMenusAndToolbars()
              QStringList({"Sounders on", "Sounders off", "Silence buzzer", "Reset"}));
     for (const char *name : {"connectionToolBar", "panelLoopToolBar", "fileToolBar", "panelKeysToolBar"})
         QCOMPARE(f->toolBar(name)->iconSize(), QSize(36, 36));
+    // The titles the window's toolbar menu lists.
+    QCOMPARE(f->toolBar("panelLoopToolBar")->windowTitle(), QString("Panel loop"));
+    QCOMPARE(f->toolBar("fileToolBar")->windowTitle(), QString("File"));
+    QCOMPARE(f->toolBar("panelKeysToolBar")->windowTitle(), QString("Panel keys"));
     QVERIFY(connection->x() < f->toolBar("fileToolBar")->x());
     QVERIFY(f->toolBar("fileToolBar")->x() < f->toolBar("panelKeysToolBar")->x());
 

@@ -127,6 +127,22 @@ void TestDialogPlot::valueChoiceFollowsOptions()
 void TestDialogPlot::nameAndLabels()
 {
     DialogPlot d(options.get(), nullptr);
+    QCOMPARE(d.windowTitle(), QStringLiteral("Dialog"));
+    QCOMPARE(d.plot()->yAxis->label(), QStringLiteral("Analogic value"));
+    const std::pair<const char *, const char *> captions[] = {
+        {"lblLoop", "Loop:"},
+        {"lblAdd", "Address:"},
+        {"lblMax", "Max value:"},
+        {"lblMin", "Min value:"},
+        {"lblAvg", "Average value:"},
+        {"cbRealTime", "Real-time plotting"},
+        {"cbNormalized", "Plot Non normalized values"},
+        {"butErase", "Remove device"},
+        {"butClearPlot", "Clear Plot"},
+        {"butClose", "Close"},
+    };
+    for (const auto &[name, caption] : captions)
+        QCOMPARE(d.findChild<QWidget *>(QLatin1String(name))->property("text").toString(), QString::fromLatin1(caption));
     const History h = samples({{5, 50}});
     d.addPoint(3, 250, &h);
     QCOMPARE(d.plot()->graph(0)->name(), QStringLiteral("Point 3:250"));

@@ -118,6 +118,15 @@ void TestMyMainWidget::form()
     QVERIFY(chart->minimumWidth() >= 278);
     QVERIFY(chart->minimumHeight() >= 218);
     QCOMPARE(text(f, "lblComQLTYVal"), QStringLiteral("--- %"));
+    QCOMPARE(w->findChild<QGroupBox *>(QStringLiteral("gbComms"))->title(), QStringLiteral("Comms statistics"));
+    const std::pair<const char *, const char *> captions[] = {
+        {"lblComms", "Comms:"},
+        {"lblTotalErrors", "Errors:"},
+        {"lblComQLTY", "Comms quality:"},
+        {"lblPntInErr", "Elements In Error:"},
+    };
+    for (const auto &[name, caption] : captions)
+        QCOMPARE(text(f, name), QString::fromLatin1(caption));
     QVERIFY(!w->plotDialog());
 }
 
@@ -297,12 +306,13 @@ void TestMyMainWidget::scanReadsEachDetectorOnce()
     MonitorViewsFixture f;
     detectors(f);
     QVERIFY(f.createWidget());
-    QString title;
+    QString title, label;
     bool modal = false;
     // look at the progress window while the scan runs
     SimPanel::instance().setCommandHandler(0x10, [&](const QByteArray &r) {
         if (auto *p = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget())) {
             title = p->windowTitle();
+            label = p->labelText();
             modal = p->isVisible() && p->isWindow();
         }
         return sim::Reply::of(SimPointCommands::paramReply(0, f.sim->param(0, quint8(r.at(2)), quint8(r.at(3)))));
@@ -311,6 +321,7 @@ void TestMyMainWidget::scanReadsEachDetectorOnce()
     scanKey(f);
     QCOMPARE(f.requests(), reads({2, 5, 200}));
     QCOMPARE(title, QStringLiteral("Scaning Advanced Values"));
+    QCOMPARE(label, QStringLiteral("Scaning loop for advanced values.\n Please wait..."));
     QVERIFY(modal);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(parametersShown(f));
