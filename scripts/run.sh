@@ -12,11 +12,6 @@ esac
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j"$(nproc)"
 
-exe="$root/build/bin/$program"
-if [ ! -x "$exe" ]; then
-    echo "Build finished. The program '$program' is not part of this build yet; nothing to start."
-    exit 0
-fi
 # Both programs keep settings.ini and their languages folder beside themselves.
 cd "$root/build/bin"
 exec "./$program"

@@ -232,4 +232,4 @@ void TestFileRaw::cacheOverFile()
 }
 
 QTEST_MAIN(TestFileRaw)
-#include "tst_fileraw.moc"
+#include "tst_FileRaw.moc"

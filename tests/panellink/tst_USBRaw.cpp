@@ -196,4 +196,4 @@ void TestUSBRaw::failedWriteReadsNothing()
 }
 
 QTEST_GUILESS_MAIN(TestUSBRaw)
-#include "tst_usbraw.moc"
+#include "tst_USBRaw.moc"

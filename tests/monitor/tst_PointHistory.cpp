@@ -172,4 +172,4 @@ void TestPointHistory::appendStampsNow()
 }
 
 QTEST_GUILESS_MAIN(TestPointHistory)
-#include "tst_pointhistory.moc"
+#include "tst_PointHistory.moc"

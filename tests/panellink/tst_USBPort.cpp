@@ -277,4 +277,4 @@ void TestUSBPort::shortPayloadWriteFails()
 }
 
 QTEST_GUILESS_MAIN(TestUSBPort)
-#include "tst_usbport.moc"
+#include "tst_USBPort.moc"

@@ -168,4 +168,4 @@ void TestLoopState::statistics()
 }
 
 QTEST_GUILESS_MAIN(TestLoopState)
-#include "tst_loopstate.moc"
+#include "tst_LoopState.moc"

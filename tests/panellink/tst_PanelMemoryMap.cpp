@@ -113,4 +113,4 @@ void TestPanelMemoryMap::identityFieldsStayApart()
 }
 
 QTEST_GUILESS_MAIN(TestPanelMemoryMap)
-#include "tst_panelmemorymap.moc"
+#include "tst_PanelMemoryMap.moc"

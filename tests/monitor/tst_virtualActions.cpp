@@ -147,4 +147,4 @@ void TestVirtualActions::paintCentresInCell()
 }
 
 QTEST_MAIN(TestVirtualActions)
-#include "tst_virtualactions.moc"
+#include "tst_virtualActions.moc"

@@ -176,4 +176,4 @@ void TestMyConfigOptions::setDefaultsKeepsLanguageAndLoop()
 }
 
 QTEST_GUILESS_MAIN(TestMyConfigOptions)
-#include "tst_myconfigoptions.moc"
+#include "tst_MyConfigOptions.moc"

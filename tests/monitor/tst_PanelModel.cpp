@@ -745,4 +745,4 @@ void TestPanelModel::historyPointerStaysValid()
 }
 
 QTEST_MAIN(TestPanelModel)
-#include "tst_panelmodel.moc"
+#include "tst_PanelModel.moc"

@@ -66,4 +66,4 @@ void tst_setupimages::pictures()
 }
 
 QTEST_MAIN(tst_setupimages)
-#include "tst_setupimages.moc"
+#include "tst_SetupImages.moc"

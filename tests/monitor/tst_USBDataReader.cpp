@@ -605,4 +605,4 @@ void TestUSBDataReader::fillPointEnabledByte()
 }
 
 QTEST_GUILESS_MAIN(TestUSBDataReader)
-#include "tst_usbdatareader.moc"
+#include "tst_USBDataReader.moc"

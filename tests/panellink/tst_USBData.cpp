@@ -418,4 +418,4 @@ void TestUSBData::indicesOutsideTheMapRefused()
 }
 
 QTEST_GUILESS_MAIN(TestUSBData)
-#include "tst_usbdata.moc"
+#include "tst_USBData.moc"

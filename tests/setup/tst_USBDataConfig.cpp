@@ -689,4 +689,4 @@ void TestUSBDataConfig::panelForgottenOnDisconnect()
 }
 
 QTEST_MAIN(TestUSBDataConfig)
-#include "tst_usbdataconfig.moc"
+#include "tst_USBDataConfig.moc"

@@ -198,4 +198,4 @@ void TstSimPanel::closedHandleIsRefused()
 }
 
 QTEST_GUILESS_MAIN(TstSimPanel)
-#include "tst_simpanel.moc"
+#include "tst_SimPanel.moc"
