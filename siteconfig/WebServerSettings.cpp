@@ -11,9 +11,11 @@ static QString fieldText(const char *field)
 
 static void setFieldText(char *field, const QString &text)
 {
+    // Only the text and its NUL are written: the panel keeps whatever follows
+    // the terminator, and so does the block sent back to it.
     const QByteArray bytes = text.toLatin1().left(WebServerSettings::TextSize - 1);
-    std::memset(field, 0, WebServerSettings::TextSize);
     std::memcpy(field, bytes.constData(), size_t(bytes.size()));
+    field[bytes.size()] = '\0';
 }
 
 QString WebServerSettings::userText() const

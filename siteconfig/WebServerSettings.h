@@ -29,7 +29,8 @@ struct WebServerSettings
     // The texts up to their NUL, never beyond the 32 bytes of the field.
     QString userText() const;
     QString passText() const;
-    // Stores at most 31 Latin-1 bytes and a NUL; the rest of the field is zeroed.
+    // Stores at most 31 Latin-1 bytes and a NUL; the bytes after the NUL keep
+    // their contents.
     void setUser(const QString &text);
     void setPass(const QString &text);
 

@@ -133,6 +133,7 @@ private slots:
     void addressPartAbove255Refused();
     void loginTextsStoredAsTyped_data();
     void loginTextsStoredAsTyped();
+    void loginTextsKeepTheBytesAfterTheirNul();
     void parseIp_data();
     void parseIp();
     void escapeStoresNothing();
@@ -596,6 +597,33 @@ void TestDialogEditPanel::loginTextsStoredAsTyped()
     QCOMPARE(passShown, shown);
     QCOMPARE(p->webServer.userText(), shown);
     QCOMPARE(p->webServer.passText(), shown);
+}
+
+// A field as a panel hands it over: the text, its NUL, then what an older,
+// longer text left behind. Only the new text and its NUL go over it.
+void TestDialogEditPanel::loginTextsKeepTheBytesAfterTheirNul()
+{
+    const QByteArray before = QByteArrayLiteral("old\0left over from a longer one.");
+    QCOMPARE(before.size(), int(WebServerSettings::TextSize));
+    auto p = newPanel();
+    p->webServer.WSEnabled = 1;
+    p->webServer.dhcp = 1;
+    p->webServer.auth = 1;
+    std::memcpy(p->webServer.user, before.constData(), WebServerSettings::TextSize);
+    std::memcpy(p->webServer.pass, before.constData(), WebServerSettings::TextSize);
+    runDialog(*p, [&](DialogEditPanel *d) {
+        child<QTabWidget>(d, "tabWidget")->setCurrentIndex(1);
+        for (const char *name : {"txtWS_user", "txtWS_password"}) {
+            auto *field = child<QLineEdit>(d, name);
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("ab"));
+        }
+        pressOk(d);
+    });
+    QByteArray expected = before;
+    expected.replace(0, 3, QByteArrayLiteral("ab\0"));
+    QCOMPARE(QByteArray(p->webServer.user, WebServerSettings::TextSize), expected);
+    QCOMPARE(QByteArray(p->webServer.pass, WebServerSettings::TextSize), expected);
 }
 
 void TestDialogEditPanel::parseIp_data()
