@@ -362,7 +362,9 @@ bool PanelConfig::isZoneUnused(int zone) const
 
 void PanelConfig::setZoneEnable(int zone, int mode)
 {
-    if (!validZone(zone))
+    // Every zone byte an element can hold, the ones a panel or a file brings
+    // beyond the 250 zones included.
+    if (zone < 0 || zone > 255)
         return;
     for (auto &line : devices) {
         for (DeviceRecord &d : line) {

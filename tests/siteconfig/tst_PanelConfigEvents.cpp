@@ -26,6 +26,8 @@ private slots:
     void zoneStates_data();
     void zoneStates();
     void setZoneEnable();
+    void setZoneEnableZoneBytes_data();
+    void setZoneEnableZoneBytes();
     void titleAndUseFlags();
 };
 
@@ -380,6 +382,35 @@ void TestPanelConfigEvents::setZoneEnable()
     p->setZoneEnable(-1, 0);
     p->setZoneEnable(250, 0);
     QCOMPARE(int(p->deviceAt(4, 0)->mode), 2);
+}
+
+// Elements a panel or a file brings may carry zone bytes past the 250 zones;
+// each of them is matched by its own value, and nothing else wraps onto it.
+void TestPanelConfigEvents::setZoneEnableZoneBytes_data()
+{
+    QTest::addColumn<int>("zoneByte");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("zone 0") << 0 << 0 << 2;
+    QTest::newRow("zone 249") << 249 << 249 << 2;
+    QTest::newRow("zone 250") << 250 << 250 << 2;
+    QTest::newRow("zone 255") << 255 << 255 << 2;
+    QTest::newRow("256 does not reach zone 0") << 0 << 256 << 1;
+    QTest::newRow("-1 does not reach zone 255") << 255 << -1 << 1;
+}
+
+void TestPanelConfigEvents::setZoneEnableZoneBytes()
+{
+    QFETCH(int, zoneByte);
+    QFETCH(int, zone);
+    QFETCH(int, mode);
+    auto p = std::make_unique<PanelConfig>();
+    DeviceRecord *d = p->deviceAt(2, 10);
+    d->type = 2;
+    d->zone = static_cast<unsigned char>(zoneByte);
+    d->mode = 1;
+    p->setZoneEnable(zone, 2);
+    QCOMPARE(int(p->deviceAt(2, 10)->mode), mode);
 }
 
 void TestPanelConfigEvents::titleAndUseFlags()
