@@ -1,13 +1,11 @@
+#include "ApplicationLook.h"
 #include "MyMainWindow.h"
 #include "Pause.h"
 #include "SetupVersion.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QStyle>
-#include <QStyleFactory>
 
 // panelsetup: the splash, then the main window maximized. No command-line
 // arguments of its own.
@@ -28,12 +26,7 @@ int main(int argc, char *argv[])
     splash.finish(&window);
     window.showMaximized();
 
-    // The program's own style exists only on Windows; elsewhere the default stays.
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("windowsvista")))
-        QApplication::setStyle(style);
-    // "Trebuchet MS" or the font fontconfig puts in its place.
-    QFont font(QStringLiteral("Trebuchet MS"), 8, QFont::Thin, false);
-    QApplication::setFont(font);
+    ApplicationLook::apply();
 
     return app.exec();
 }
