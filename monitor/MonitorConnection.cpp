@@ -5,6 +5,7 @@
 #include "myProgressDialog.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 MonitorConnection::MonitorConnection(PanelModel &model, ConnectionHooks hooks)
     : m_model(model), m_hooks(std::move(hooks))
@@ -19,15 +20,20 @@ bool MonitorConnection::run(PanelLayout &layout)
         if (!open())
             return false;
         PanelLayout read = layout;
-        if (download(read)) {
+        const Download result = download(read);
+        if (result == Download::Read) {
             layout = read;
             return true;
         }
-        // A panel that was only half read is no connection: the link is down,
-        // and the user decides whether to try again.
-        qCDebug(lcWindow) << "link lost while the panel was read";
-        if (m_hooks.linkLost)
-            m_hooks.linkLost();
+        // A panel that was only half read is no connection: the link is down.
+        // After a lost link the user decides whether to try again; after a
+        // Cancel the user has decided.
+        qCDebug(lcWindow) << (result == Download::Cancelled ? "connection cancelled while the panel was read"
+                                                            : "link lost while the panel was read");
+        if (m_hooks.downloadStopped)
+            m_hooks.downloadStopped();
+        if (result == Download::Cancelled)
+            return false;
         if (!m_hooks.retry || !m_hooks.retry())
             return false;
     }
@@ -44,16 +50,39 @@ bool MonitorConnection::open()
     return true;
 }
 
+bool MonitorConnection::cancelled()
+{
+    if (!m_cancelled && m_progress && m_progress->wasCanceled())
+        m_cancelled = true;
+    return m_cancelled;
+}
+
+bool MonitorConnection::reading()
+{
+    return m_model.isConnected() && !cancelled();
+}
+
 void MonitorConnection::setProgress(int value)
 {
-    if (m_progress)
+    if (m_progress && !cancelled())
         m_progress->setValue(value);
 }
 
-bool MonitorConnection::download(PanelLayout &layout)
+MonitorConnection::Download MonitorConnection::download(PanelLayout &layout)
 {
     m_progress = std::make_unique<myProgressDialog>(m_hooks.dialogParent.data(), tr("Downloading panel"),
                                                     tr("Downloading panel settings. Please wait..."));
+    m_cancelled = false;
+    // A loop's element pages are many requests: the user's Cancel is looked for
+    // before each one, so that at most the request in flight completes.
+    m_model.setRequestGate([this] {
+        QCoreApplication::processEvents();
+        return !cancelled();
+    });
+    const auto end = qScopeGuard([this] {
+        m_model.setRequestGate({});
+        m_progress.reset();
+    });
     if (m_hooks.linkOpened)
         m_hooks.linkOpened();
     m_model.clearPoints();
@@ -72,19 +101,20 @@ bool MonitorConnection::download(PanelLayout &layout)
         progress += step;
         setProgress(progress);
     }
-    if (m_model.isConnected()) {
+    if (reading()) {
         m_model.showLoop(layout.currentLoop);
         m_model.readPointCounters(layout.currentLoop, 0);
     }
-    if (!m_model.isConnected()) {
-        m_progress.reset();
-        return false;
+    if (cancelled()) {
+        m_model.closePort();
+        return Download::Cancelled;
     }
+    if (!m_model.isConnected())
+        return Download::LinkLost;
     if (m_hooks.panelRead)
         m_hooks.panelRead(layout);
     setProgress(100);
-    m_progress.reset();
-    return true;
+    return Download::Read;
 }
 
 void MonitorConnection::readLoops(PanelLayout &layout, int &progress)
@@ -98,7 +128,7 @@ void MonitorConnection::readLoops(PanelLayout &layout, int &progress)
         layout.maxPoints = maxPoints;
         progress = InfoProgress;
         const int step = loopCount != 0 ? LoopsProgress / loopCount : 0;
-        for (int i = 0; i < loopCount && m_model.isConnected(); ++i) {
+        for (int i = 0; i < loopCount && reading(); ++i) {
             setProgress(progress);
             QCoreApplication::processEvents();
             if (layout.isPresent(i))
@@ -113,7 +143,7 @@ void MonitorConnection::readLoops(PanelLayout &layout, int &progress)
     layout.loopCount = PanelLayout::Loops;
     layout.presentLoops.fill(0);
     progress = 0;
-    for (int i = 0; i < PanelLayout::Loops && m_model.isConnected(); ++i) {
+    for (int i = 0; i < PanelLayout::Loops && reading(); ++i) {
         setProgress(progress);
         QCoreApplication::processEvents();
         layout.presentLoops[size_t(i)] = m_model.exploreLoop(quint8(i)) ? 1 : 0;

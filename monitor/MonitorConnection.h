@@ -22,9 +22,10 @@ struct ConnectionHooks {
     // The panel was read whole: the window takes the layout (loop menu, loop
     // selector, views) while the progress window is still up.
     std::function<void(const PanelLayout &)> panelRead;
-    // The link went down while the panel was read: the window shows the
-    // disconnected state before the connection error box is offered.
-    std::function<void()> linkLost;
+    // The panel was not read whole: the link went down, or the user pressed
+    // Cancel and the link was closed. The window shows the disconnected state
+    // (before the connection error box, when that is offered).
+    std::function<void()> downloadStopped;
 };
 
 // Connecting loopwatch to the panel: open the USB link (Retry or Cancel while it
@@ -32,7 +33,10 @@ struct ConnectionHooks {
 // each present loop's version and element records, choose the first present loop
 // and read its first point's counters. A download that loses the link never ends
 // as a connection: the window shows the disconnected state and offers the
-// connection error box again. The window's slot creates one object per run.
+// connection error box again. The progress window's Cancel is seen between two
+// requests: the one in flight completes, no other is sent, the link is closed
+// and the window shows the disconnected state, with no box since the user asked
+// for it. The window's slot creates one object per run.
 class MonitorConnection {
     // The window's command: its texts belong to the window's context.
     Q_DECLARE_TR_FUNCTIONS(MyMainWindow)
@@ -51,18 +55,26 @@ public:
     // True when the panel is connected and read; `layout` then holds what it
     // reported. On entry `layout` holds the window's values: the points per loop
     // and the current loop are kept when the panel does not give new ones.
-    // False when the user cancelled the connection error box; `layout` is then
-    // unchanged.
+    // False when the user cancelled the connection error box or the download
+    // (the link is then closed); `layout` is then unchanged.
     bool run(PanelLayout &layout);
 
 private:
+    enum class Download { Read, LinkLost, Cancelled };
+
     bool open();
-    // False when the link went down on the way.
-    bool download(PanelLayout &layout);
+    Download download(PanelLayout &layout);
     void readLoops(PanelLayout &layout, int &progress);
+    // The progress window's Cancel was pressed during this download. Kept once
+    // seen: the window forgets it when it resets itself.
+    bool cancelled();
+    // The link is open and the user has not cancelled.
+    bool reading();
+    // Nothing once cancelled: a value set after Cancel would show the window again.
     void setProgress(int value);
 
     PanelModel &m_model;
     ConnectionHooks m_hooks;
     std::unique_ptr<myProgressDialog> m_progress;
+    bool m_cancelled = false;
 };

@@ -428,7 +428,7 @@ void MyMainWindow::connectPanel()
             loopSelector->setControlsEnabled(true);
             refreshViews();
         };
-        hooks.linkLost = [this] {
+        hooks.downloadStopped = [this] {
             showDisconnected();
             refreshViews();
         };

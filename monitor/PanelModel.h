@@ -45,6 +45,7 @@ public:
     bool openPort();
     void closePort();   // also stops polling
     bool isConnected() const { return USBDataReader::isConnected(); }
+    using USBDataReader::setRequestGate;
     QString panelVersion() const { return USBDataReader::panelVersion(); }
     QString loopVersion(quint8 loop) const { return USBDataReader::loopVersion(loop); }
     // The outputs are reset first, also when not connected (false, nothing sent).

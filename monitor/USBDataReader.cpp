@@ -69,9 +69,14 @@ QString USBDataReader::loopVersion(quint8 loop) const
     return loop < Loops ? loopVersionTexts[loop] : QString();
 }
 
+bool USBDataReader::mayRequest()
+{
+    return connected && (!requestGate || requestGate());
+}
+
 bool USBDataReader::readPage(quint16 page, quint8 *buffer)
 {
-    if (!connected)
+    if (!mayRequest())
         return false;
     if (USBRaw::readPage(page, buffer))
         return true;
@@ -82,7 +87,7 @@ bool USBDataReader::readPage(quint16 page, quint8 *buffer)
 bool USBDataReader::exchange(std::initializer_list<quint8> request, quint16 minReply, quint16 &replyLength)
 {
     replyLength = 0;
-    if (!connected)
+    if (!mayRequest())
         return false;
     std::copy(request.begin(), request.end(), m_buffer);
     if (!writeFrame(m_buffer, quint16(request.size()))) {

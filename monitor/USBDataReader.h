@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <initializer_list>
 
 // The monitor's link to the panel and its image of the panel's loops: one
@@ -33,6 +34,11 @@ public:
     bool connect();
     void disconnect();
     bool isConnected() const { return connected; }
+    // While set, asked before each request goes out, the page reads of the
+    // element configuration included: a long procedure lets the user's Cancel
+    // through there. False keeps the request unsent and the command fails as over
+    // a closed link, while the link itself stays as it is. Empty: no gate.
+    void setRequestGate(std::function<bool()> gate) { requestGate = std::move(gate); }
     QString panelVersion() const { return panelVersionText; }
     QString loopVersion(quint8 loop) const;
 
@@ -87,6 +93,8 @@ private:
     // is shorter than `minReply`. replyLength is 0 unless a reply was read.
     bool exchange(std::initializer_list<quint8> request, quint16 minReply, quint16 &replyLength);
     bool exchange(std::initializer_list<quint8> request, quint16 minReply);
+    // Connected, and the gate (when set) lets the next request go.
+    bool mayRequest();
     void linkLost();
     // The sum of term(point) over the loop's points; 0 for a loop above 7.
     template <typename Term>
@@ -98,4 +106,5 @@ private:
     static constexpr int DiscardTransfers = 64;
 
     quint8 m_buffer[BufferSize] = {};
+    std::function<bool()> requestGate;
 };

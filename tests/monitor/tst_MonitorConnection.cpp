@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressDialog>
@@ -26,7 +28,8 @@ using sim::SimPanel;
 
 // Connecting loopwatch's real main window to the simulated panel: the loops the
 // panel reports, the connection error box, a link lost during the panel
-// download, disconnecting, and the commands refused while the download runs.
+// download, Cancel in its progress window, disconnecting, and the commands
+// refused while the download runs.
 class tst_MonitorConnection : public QObject {
     Q_OBJECT
 private slots:
@@ -40,6 +43,8 @@ private slots:
     void linkLostDuringDownloadEndsDisconnected_data();
     void linkLostDuringDownloadEndsDisconnected();
     void retryAfterLostDownloadConnects();
+    void cancelWhileDownloadingEndsDisconnected_data();
+    void cancelWhileDownloadingEndsDisconnected();
     void unreadablePanelInformationReadsEveryLoop();
     void panelWithoutLoopsConnects();
     void disconnectStopsPollingAtOnce();
@@ -266,6 +271,93 @@ void tst_MonitorConnection::retryAfterLostDownloadConnects()
     QCOMPARE(f->action("connectAction")->text(), QString("Disconnect"));
     QCOMPARE(f->table()->model()->rowCount(), 1);
     QCOMPARE(f->requests(CmdPanelInfo).size(), 2);
+}
+
+void tst_MonitorConnection::cancelWhileDownloadingEndsDisconnected_data()
+{
+    // The request in flight when Cancel is pressed: the nth of its command from
+    // the download's 25 %. The click lands inside that request, or waits there
+    // like a user's click until the window next looks at its events.
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("nth");
+    QTest::addColumn<bool>("atOnce");
+    QTest::newRow("loop version, clicked inside the request") << int(CmdLoopVersion) << 1 << true;
+    QTest::newRow("loop version, click seen after the request") << int(CmdLoopVersion) << 1 << false;
+    QTest::newRow("element page, click seen after the request") << int(CmdReadPage) << 10 << false;
+}
+
+// Three loops, the second read from 25 %. Cancel pressed there ends the
+// connection after the request in flight: nothing else reaches the panel, the
+// link is closed, the window shows the disconnected state with no box and no
+// polling, and the connect action afterwards connects and polls as usual.
+void tst_MonitorConnection::cancelWhileDownloadingEndsDisconnected()
+{
+    QFETCH(int, code);
+    QFETCH(int, nth);
+    QFETCH(bool, atOnce);
+    f->setLoops(3, bytes({1, 1, 1}));
+    for (int loop = 0; loop < 3; ++loop)
+        f->configure(loop, 0, 1);
+    QVERIFY(f->createWindow());
+
+    int seen = 0;
+    int inFlight = 0;
+    int progressAtClick = -1;
+    SimPanel::instance().setRequestHook([&](const QByteArray &request) {
+        auto *progress = f->window->findChild<QProgressDialog *>();
+        if (inFlight != 0 || !progress || !progress->isVisible() || progress->value() < 25
+            || quint8(request.at(0)) != code || ++seen < nth)
+            return;
+        inFlight = SimPanel::instance().requestCount();
+        progressAtClick = progress->value();
+        QPushButton *cancel = progress->findChild<QPushButton *>();
+        if (atOnce)
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        else
+            QTimer::singleShot(0, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
+    });
+    ModalScript noBox;
+    QString why;
+    QVERIFY2(f->drive(noBox, [&] { f->action("connectAction")->trigger(); }, &why), qPrintable(why));
+    SimPanel::instance().setRequestHook({});
+
+    QVERIFY(inFlight > 0);
+    QCOMPARE(progressAtClick, 25);
+    QCOMPARE(SimPanel::instance().requestCount(), inFlight);
+    QVERIFY(f->requests(CmdPointCounters).isEmpty());
+    QVERIFY(!f->model()->isConnected());
+    QCOMPARE(SimPanel::instance().openHandleCount(), 0);
+    QVERIFY(f->window->findChildren<QProgressDialog *>().isEmpty());
+
+    QCOMPARE(f->status(), QString("Panel disconnected"));
+    QAction *connectAction = f->action("connectAction");
+    QCOMPARE(connectAction->text(), QString("Connect"));
+    QCOMPARE(connectAction->icon().pixmap(36).toImage(), QIcon(":/res/icons/unplug.png").pixmap(36).toImage());
+    QVERIFY(connectAction->isEnabled());
+    QVERIFY(!f->menu("panelMenu")->isEnabled());
+    QVERIFY(!f->toolBar("panelKeysToolBar")->isEnabled());
+    QVERIFY(!f->toolBar("panelLoopToolBar")->isEnabled());
+    QVERIFY(!f->selectorEnabled());
+    QVERIFY(!f->model()->isPollingActive());
+    QVERIFY(!f->refreshTimer()->isActive());
+
+    f->clearRequests();
+    QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));
+    QCOMPARE(f->requests(CmdPanelInfo).size(), 1);
+    QCOMPARE(f->requests(CmdLoopVersion).size(), 3);
+    QCOMPARE(f->requests(CmdPointCounters), QList<QByteArray>({bytes({CmdPointCounters, 0, 0})}));
+    QCOMPARE(f->status(), QString("Panel connected"));
+    QCOMPARE(connectAction->text(), QString("Disconnect"));
+    QCOMPARE(connectAction->icon().pixmap(36).toImage(), QIcon(":/res/icons/plug.png").pixmap(36).toImage());
+    QVERIFY(f->menu("panelMenu")->isEnabled());
+    QVERIFY(f->selectorEnabled());
+    QCOMPARE(f->selectorText(), QString("1/3"));
+    QCOMPARE(f->table()->model()->rowCount(), 1);
+    QVERIFY(f->model()->isPollingActive());
+    QVERIFY(f->refreshTimer()->isActive());
+    f->clearRequests();
+    f->model()->timerSlot();
+    QCOMPARE(f->requests(CmdPollPoint), QList<QByteArray>({bytes({CmdPollPoint, 0, 0, 1})}));
 }
 
 // A panel information reply too short to read: every loop the monitor holds is

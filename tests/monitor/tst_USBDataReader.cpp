@@ -64,6 +64,9 @@ private slots:
     void disconnectedSendsNothing();
     void failedTransferClosesLink_data() { addCommands(); }
     void failedTransferClosesLink();
+    void closedGateSendsNothingAndKeepsTheLink_data() { addCommands(); }
+    void closedGateSendsNothingAndKeepsTheLink();
+    void gateAskedBeforeEachPageRead();
     void noLateReplyAfterTimeout();
     void leftOverReplyDiscardedOnConnect();
     void shortReplyChangesNothing_data();
@@ -160,6 +163,33 @@ void TestUSBDataReader::failedTransferClosesLink()
     SimPanel::instance().clearLogs();
     QVERIFY(!command(*m_reader));
     QVERIFY(SimPanel::instance().transfers().isEmpty());
+}
+
+void TestUSBDataReader::closedGateSendsNothingAndKeepsTheLink()
+{
+    QFETCH(Command, command);
+    QFETCH(QByteArray, request);
+    m_reader->setRequestGate([] { return false; });
+    QVERIFY(!command(*m_reader));
+    QVERIFY(SimPanel::instance().transfers().isEmpty());
+    QVERIFY(m_reader->isConnected());
+    QCOMPARE(SimPanel::instance().openHandleCount(), 1);
+
+    m_reader->setRequestGate({});
+    QVERIFY(command(*m_reader));
+    QCOMPARE(SimPanel::instance().requests(), QList<QByteArray>{request});
+}
+
+// A loop's element configuration is many page reads: the gate is asked before
+// each, and the first refusal ends the reading with the link still open.
+void TestUSBDataReader::gateAskedBeforeEachPageRead()
+{
+    int asked = 0;
+    m_reader->setRequestGate([&] { return ++asked <= 3; });
+    QVERIFY(!m_reader->readLoopConfig(0));
+    QCOMPARE(SimPanel::instance().pageReads().size(), 3);
+    QCOMPARE(asked, 4);
+    QVERIFY(m_reader->isConnected());
 }
 
 void TestUSBDataReader::noLateReplyAfterTimeout()

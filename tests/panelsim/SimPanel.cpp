@@ -91,6 +91,7 @@ void SimPanel::reset()
     for (auto &h : m_handlers)
         h = nullptr;
     installBuiltins();
+    m_requestHook = nullptr;
     m_faults.clear();
     m_overrides.clear();
 
@@ -452,6 +453,13 @@ void SimPanel::takeRequest(const QByteArray &payload)
 {
     m_requests.append(payload);
     const int request = m_requestNumber;
+    if (m_requestHook) {
+        // A copy: the hook may replace itself while running.
+        const auto hook = m_requestHook;
+        hook(payload);
+        if (request != m_requestNumber)
+            return;   // the hook reset the panel
+    }
     Reply reply;
     if (!payload.isEmpty()) {
         // A copy: the handler may replace itself (setCommandHandler, reset) while running.

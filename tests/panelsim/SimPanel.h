@@ -107,6 +107,10 @@ public:
     // ---- commands -------------------------------------------------------------
     // Installs (or, with an empty handler, removes) the handler of a command code.
     void setCommandHandler(quint8 code, CommandHandler handler);
+    // Called with each whole request as it arrives (already in requests()), before
+    // the panel answers it: a test acts there while the host waits for the reply.
+    // An empty hook removes it; reset() does too.
+    void setRequestHook(std::function<void(const QByteArray &request)> hook) { m_requestHook = std::move(hook); }
 
     // ---- what happened ----------------------------------------------------------
     const QList<Transfer> &transfers() const { return m_transfers; }
@@ -168,6 +172,7 @@ private:
     int m_configuration = 0;
 
     CommandHandler m_handlers[256];
+    std::function<void(const QByteArray &)> m_requestHook;
     QList<PendingFault> m_faults;
     QList<QPair<int, QByteArray>> m_overrides;
 

@@ -24,6 +24,7 @@ private slots:
     void tooSmallReadLosesTheTransfer();
     void logCursorAdvances();
     void closedHandleIsRefused();
+    void requestHookRunsBeforeTheAnswer();
 
 private:
     SimPanel &panel() { return SimPanel::instance(); }
@@ -195,6 +196,30 @@ void TstSimPanel::closedHandleIsRefused()
 
     panel().setNoDevice();
     QVERIFY(usb_get_busses() && !usb_get_busses()->devices);
+}
+
+// The hook sees each whole request once, already logged, and the panel answers
+// after it: what the hook changes is in the reply.
+void TstSimPanel::requestHookRunsBeforeTheAnswer()
+{
+    QList<QByteArray> seen;
+    QList<int> logged;
+    panel().setRequestHook([&](const QByteArray &request) {
+        seen.append(request);
+        logged.append(panel().requestCount());
+        panel().setPageBytes(3, 0, QByteArrayLiteral("1234"));
+    });
+    QCOMPARE(send(QByteArray::fromHex("010003")), 0);
+    QByteArray body;
+    QCOMPARE(read(2), 2);
+    QCOMPARE(read(256, &body), 256);
+    QCOMPARE(body.left(4), QByteArray("1234"));
+    QCOMPARE(seen, QList<QByteArray>{QByteArray::fromHex("010003")});
+    QCOMPARE(logged, QList<int>{1});
+
+    panel().setRequestHook({});
+    QCOMPARE(send(QByteArray::fromHex("010003")), 0);
+    QCOMPARE(seen.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TstSimPanel)
