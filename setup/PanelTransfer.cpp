@@ -366,7 +366,7 @@ bool PanelTransfer::readLogs(const QString (&paths)[4])
     bool cancelled = false;
     for (int i = 0; i < 4 && !cancelled; ++i) {
         m_progress->setLabelText(logs[i].label);
-        if (!paths[i].isEmpty() && !m_engine.readLog(logs[i].type, paths[i]))
+        if (!paths[i].isEmpty() && m_engine.readLog(logs[i].type, paths[i]) != USBDataConfig::LogResult::Done)
             failed << logs[i].failure;
         cancelled = m_progress->abortRequested();
         if (!cancelled)
