@@ -12,6 +12,7 @@
 #include "TransferProgress.h"
 #include "USBDataConfig.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QScopeGuard>
 
@@ -338,9 +339,10 @@ bool PanelTransfer::readLogsToFiles(const QString &alarmPath, const QString &fau
     return readLogs(paths);
 }
 
-// paths: alarm, fault, general, test. A log that cannot be read (its count, a
-// line, or its file) keeps its file as it was; the others are still read and
-// the failed ones are named at the end.
+// paths: alarm, fault, general, test. A log that cannot be read from the panel
+// (its count or a line) or written to its file keeps its file as it was; the
+// others are still read and the failed ones are named at the end, a file by
+// its name so that nobody goes looking at the panel's cable for a full disk.
 bool PanelTransfer::readLogs(const QString (&paths)[4])
 {
     takeEngine();
@@ -354,20 +356,35 @@ bool PanelTransfer::readLogs(const QString (&paths)[4])
     struct Log {
         PanelLogType type;
         QString label;
-        QString failure;
+        QString readFailure;
+        QString fileFailure;   // %1: the file
     };
     const Log logs[4] = {
-        {LogAlarm, tr("Reading alarm log from panel"), tr("Error reading alarm log from panel")},
-        {LogFault, tr("Reading fault log from panel"), tr("Error reading fault log from panel")},
-        {LogGeneral, tr("Reading general log from panel"), tr("Error reading general log from panel")},
-        {LogTest, tr("Reading test log from panel"), tr("Error reading test log from panel")},
+        {LogAlarm, tr("Reading alarm log from panel"), tr("Error reading alarm log from panel"),
+         tr("Error writing alarm log file %1")},
+        {LogFault, tr("Reading fault log from panel"), tr("Error reading fault log from panel"),
+         tr("Error writing fault log file %1")},
+        {LogGeneral, tr("Reading general log from panel"), tr("Error reading general log from panel"),
+         tr("Error writing general log file %1")},
+        {LogTest, tr("Reading test log from panel"), tr("Error reading test log from panel"),
+         tr("Error writing test log file %1")},
     };
     QStringList failed;
     bool cancelled = false;
     for (int i = 0; i < 4 && !cancelled; ++i) {
         m_progress->setLabelText(logs[i].label);
-        if (!paths[i].isEmpty() && !m_engine.readLog(logs[i].type, paths[i]))
-            failed << logs[i].failure;
+        if (!paths[i].isEmpty()) {
+            switch (m_engine.readLog(logs[i].type, paths[i])) {
+            case USBDataConfig::LogResult::Done:
+                break;
+            case USBDataConfig::LogResult::PanelFailed:
+                failed << logs[i].readFailure;
+                break;
+            case USBDataConfig::LogResult::FileFailed:
+                failed << logs[i].fileFailure.arg(QDir::toNativeSeparators(paths[i]));
+                break;
+            }
+        }
         cancelled = m_progress->abortRequested();
         if (!cancelled)
             m_progress->setValue(i);

@@ -491,32 +491,38 @@ bool USBDataConfig::writeNetwork()
 
 // ---- logs ------------------------------------------------------------------------
 
-bool USBDataConfig::readLog(PanelLogType log, const QString &path)
+USBDataConfig::LogResult USBDataConfig::readLog(PanelLogType log, const QString &path)
 {
     if (!m_connected)
-        return false;
+        return LogResult::PanelFailed;
     quint16 count = 0;
     if (!link()->readLogCount(log, count))
-        return false;
+        return LogResult::PanelFailed;
     if (count == 0)
-        return true;
+        return LogResult::Done;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return LogResult::FileFailed;
     for (int i = 0; i < count; ++i) {
         quint8 line[PanelLink::LogLineSize];
         if (!link()->readLogLine(line)) {
             file.cancelWriting();
-            return false;
+            return LogResult::PanelFailed;
         }
         const QByteArray text = PanelCharsetTable::decode(reinterpret_cast<const char *>(line),
                                                           PanelLink::LogLineSize).toUtf8();
         if (file.write(text) != text.size() || !file.putChar('\n')) {
             file.cancelWriting();
-            return false;
+            return LogResult::FileFailed;
         }
         keepResponsive();
     }
-    return file.commit();
+    // The last lines may still sit in the file's buffer, and commit() alone does
+    // not report a failed flush of it: a short file would replace the old one.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return LogResult::FileFailed;
+    }
+    return file.commit() ? LogResult::Done : LogResult::FileFailed;
 }

@@ -58,9 +58,17 @@ public:
     bool writeWebServer();
     bool readNetwork();
     bool writeNetwork();
+    // How a log download ended: the callers tell the user whether to look at
+    // the panel link or at the file.
+    enum class LogResult {
+        Done,          // every entry is in the file (or the log had none)
+        PanelFailed,   // not connected, or the count or a line could not be read
+        FileFailed,    // the file could not be created, written or committed
+    };
     // Writes the log, one UTF-8 line per entry, into `path`; the file is replaced
-    // only when every line was read. A log without entries leaves it untouched.
-    bool readLog(PanelLogType log, const QString &path);
+    // only when every line was read and written. A log without entries leaves
+    // it untouched. On any failure the file stays as it was.
+    LogResult readLog(PanelLogType log, const QString &path);
 
 private:
     void closeLink();

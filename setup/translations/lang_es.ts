@@ -1545,6 +1545,22 @@ p, li { white-space: pre-wrap; }
         <source>Error setting date and time on panel</source>
         <translation>Error al ajustar la fecha y la hora de la central</translation>
     </message>
+    <message>
+        <source>Error writing alarm log file %1</source>
+        <translation>Error al escribir el archivo del registro de alarmas %1</translation>
+    </message>
+    <message>
+        <source>Error writing fault log file %1</source>
+        <translation>Error al escribir el archivo del registro de averías %1</translation>
+    </message>
+    <message>
+        <source>Error writing general log file %1</source>
+        <translation>Error al escribir el archivo del registro general %1</translation>
+    </message>
+    <message>
+        <source>Error writing test log file %1</source>
+        <translation>Error al escribir el archivo del registro de pruebas %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

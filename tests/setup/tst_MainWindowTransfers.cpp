@@ -22,7 +22,9 @@
 #include "WindowDriver.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -75,6 +77,7 @@ private slots:
     void uploadStoresTheCellBeingEdited();
     void entriesReachTheirProcedures_data();
     void entriesReachTheirProcedures();
+    void logFileThatCannotBeCreatedIsNamed();
 
     void roundTripThroughASiteFile();
     void roundTripThroughAConfFile();
@@ -315,6 +318,42 @@ void tst_MainWindowTransfers::entriesReachTheirProcedures()
     if (!title.isEmpty())
         QCOMPARE(script.titles().value(0), title);
     QCOMPARE(SimPanel::instance().openCalls(), 0);
+}
+
+// The alarm log is chosen into a folder that does not exist, the fault log
+// into a good file: the box names the alarm file instead of sending the user
+// to the panel, and the fault log is on disk.
+void tst_MainWindowTransfers::logFileThatCannotBeCreatedIsNamed()
+{
+    SimPanel &sim = SimPanel::instance();
+    sim.setLog(1, {"ALARM L1 A3", "ALARM L2 A7"});
+    sim.setLog(2, {"FAULT L1 A4", "FAULT L1 A5", "FAULT L3 A1"});
+    const QString alarm = path("gone/alarms.csv");
+    const QString fault = path("faults.csv");
+    m_fileAnswers << alarm << fault;
+    ModalScript script;
+    script.dialog<DialogExport>([](DialogExport *d) {
+              QTest::mouseClick(d->findChild<QPushButton *>("pushButton_1"), Qt::LeftButton);
+              QTest::mouseClick(d->findChild<QPushButton *>("pushButton_2"), Qt::LeftButton);
+              ModalScript::clickStandardButton(d, QDialogButtonBox::Ok);
+          })
+        .messageBox(QMessageBox::Ok)
+        .thenNothingElse();
+    script.start();
+    trigger(Entry{false, "Export Logs to CSV"});
+    QCOMPARE(script.answered(), 2);
+    QCOMPARE(script.messages(), QStringList{"Error writing alarm log file " + QDir::toNativeSeparators(alarm)
+                                            + "\n\nThe files of these logs were left unchanged."});
+    QVERIFY(!QFileInfo::exists(path("gone")));
+    QFile written(fault);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("FAULT L1 A4\nFAULT L1 A5\nFAULT L3 A1\n"));
+    QList<QByteArray> counts;
+    for (const QByteArray &r : sim.requests())
+        if (command(r) == 5)
+            counts << r;
+    QCOMPARE(counts, (QList<QByteArray>{QByteArray::fromHex("0501"), QByteArray::fromHex("0502")}));
+    QCOMPARE(sim.openHandleCount(), 0);
 }
 
 // ---- round trips -------------------------------------------------------------------------

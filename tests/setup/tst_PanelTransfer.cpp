@@ -143,6 +143,8 @@ private slots:
     void onlyTheFaultLogIsRead();
     void logsInTheirOrder();
     void unreadableLogIsNamed();
+    void logFileThatCannotBeWrittenIsNamed_data();
+    void logFileThatCannotBeWrittenIsNamed();
     void abortedLogDownload();
     void logsWithoutPanel();
     void clockPayload();
@@ -1050,6 +1052,73 @@ void tst_PanelTransfer::unreadableLogIsNamed()
     QCOMPARE(fileBytes(path("f.csv")), QByteArray("older fault log\n"));
     QCOMPARE(fileBytes(path("a.csv")), QByteArray("one\ntwo\nthree\n"));
     QCOMPARE(fileBytes(path("t.csv")), QByteArray("one\ntwo\nthree\n"));
+    QVERIFY(linkClosed());
+}
+
+void tst_PanelTransfer::logFileThatCannotBeWrittenIsNamed_data()
+{
+    QTest::addColumn<QString>("alarmFile");
+    QTest::addColumn<int>("alarmLines");
+    QTest::addColumn<int>("sizeLimit");           // 0: none
+    QTest::addColumn<int>("failedFaultRequest");  // 0: the fault log reads
+    QTest::addColumn<QString>("faultMessage");    // empty: none
+    QTest::newRow("alarm file cannot be created") << "no/such/dir/a.csv" << 3 << 0 << 0 << "";
+    // The fault log's 20 bytes fit under the limit, the alarm log's do not.
+    QTest::newRow("disk full when the alarm file is committed") << "a.csv" << 3 << 200 << 0 << "";
+    QTest::newRow("disk full half-way through the alarm file") << "a.csv" << 400 << 200 << 0 << "";
+    // requests: the alarm count (its file is never opened), then the fault count
+    QTest::newRow("and the fault log unreadable") << "no/such/dir/a.csv" << 3 << 0 << 2
+                                                  << "Error reading fault log from panel";
+}
+
+// A log file that cannot be written is named, not blamed on the panel; the
+// next log is still read into its own file, and the old alarm file stays.
+void tst_PanelTransfer::logFileThatCannotBeWrittenIsNamed()
+{
+    QFETCH(QString, alarmFile);
+    QFETCH(int, alarmLines);
+    QFETCH(int, sizeLimit);
+    QFETCH(int, failedFaultRequest);
+    QFETCH(QString, faultMessage);
+    SimPanel &sim = SimPanel::instance();
+    QList<QByteArray> alarms;
+    for (int i = 0; i < alarmLines; ++i)
+        alarms << QByteArray("ALARM L1 A") + QByteArray::number(i) + QByteArray(100, '.');
+    sim.setLog(LogAlarm, alarms);
+    sim.setLog(LogFault, {logLine("entry one"), logLine("entry two")});
+    const QString alarm = path(alarmFile);
+    if (!alarmFile.contains(QLatin1Char('/')))
+        writeFile(alarm, "older alarm log\n");
+    if (failedFaultRequest > 0)
+        sim.failAtRequest(failedFaultRequest);
+    ModalScript script;
+    script.messageBox(QMessageBox::Ok);
+    thenNothingElse(script);
+    script.start();
+    bool read = true;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (sizeLimit > 0) {
+            limit = std::make_unique<FileSizeLimit>(sizeLimit);
+            QVERIFY(limit->isActive());
+        }
+        read = transfer().readLogsToFiles(alarm, path("f.csv"), QString(), QString());
+    }
+    QVERIFY(!read);
+    QStringList failures{"Error writing alarm log file " + QDir::toNativeSeparators(alarm)};
+    if (!faultMessage.isEmpty())
+        failures << faultMessage;
+    QCOMPARE(script.messages(),
+             QStringList{failures.join('\n') + "\n\nThe files of these logs were left unchanged."});
+    if (alarmFile.contains(QLatin1Char('/')))
+        QVERIFY(!QFileInfo::exists(QFileInfo(alarm).path()));
+    else
+        QCOMPARE(fileBytes(alarm), QByteArray("older alarm log\n"));
+    // and no temporary file beside it
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).filter("a.csv"),
+             alarmFile.contains(QLatin1Char('/')) ? QStringList() : QStringList{"a.csv"});
+    QCOMPARE(fileBytes(path("f.csv")),
+             faultMessage.isEmpty() ? QByteArray("entry one\nentry two\n") : QByteArray("<missing>"));
     QVERIFY(linkClosed());
 }
 

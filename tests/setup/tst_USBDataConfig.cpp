@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "PanelConfig.h"
 #include "SimPanel.h"
 #include "SitePanels.h"
@@ -97,6 +98,8 @@ private slots:
     void logWithoutEntriesLeavesTheFile();
     void logStopsAtAnUnreadableLine();
     void logIntoAnUnopenableFileFails();
+    void logThatCannotBeWrittenKeepsTheFile_data();
+    void logThatCannotBeWrittenKeepsTheFile();
     void confExportThenImport();
     void panelForgottenOnDisconnect();
 
@@ -256,6 +259,9 @@ void TestUSBDataConfig::notConnectedTouchesNothing()
     QVERIFY(!engine.finishUpload());
     QString code;
     QVERIFY(!engine.readAccessCode(code));
+    const QString log = m_dir.filePath("not-connected.txt");
+    QCOMPARE(engine.readLog(LogAlarm, log), USBDataConfig::LogResult::PanelFailed);
+    QVERIFY(!QFile::exists(log));
     QCOMPARE(p->eventCount(), 100);   // readEvents did not clear anything
     QCOMPARE(panel.requestCount(), 0);
 
@@ -596,7 +602,7 @@ void TestUSBDataConfig::logLines()
     const QString path = m_dir.filePath("alarm.txt");
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
-    QVERIFY(engine.readLog(LogAlarm, path));
+    QCOMPARE(engine.readLog(LogAlarm, path), USBDataConfig::LogResult::Done);
     engine.disconnect();
     QCOMPARE(fileBytes(path), QStringLiteral("A\u0430\u0430B\u0430\nFIRE L1 A12\n").toUtf8());
     QCOMPARE(panel.requests().first(), QByteArray::fromHex("0501"));
@@ -608,12 +614,12 @@ void TestUSBDataConfig::logWithoutEntriesLeavesTheFile()
     writeFile(path, "previous\n");
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
-    QVERIFY(engine.readLog(LogFault, path));
+    QCOMPARE(engine.readLog(LogFault, path), USBDataConfig::LogResult::Done);
     QCOMPARE(fileBytes(path), QByteArray("previous\n"));
 
     // A count that cannot be read: false, file untouched.
     SimPanel::instance().injectFault(ReplyFault::NoReply);
-    QVERIFY(!engine.readLog(LogFault, path));
+    QCOMPARE(engine.readLog(LogFault, path), USBDataConfig::LogResult::PanelFailed);
     QCOMPARE(fileBytes(path), QByteArray("previous\n"));
     engine.disconnect();
 }
@@ -627,7 +633,7 @@ void TestUSBDataConfig::logStopsAtAnUnreadableLine()
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
     panel.injectFault(ReplyFault::ShortPayload, panel.requestCount() + 3, 50);   // the second line
-    QVERIFY(!engine.readLog(LogGeneral, path));
+    QCOMPARE(engine.readLog(LogGeneral, path), USBDataConfig::LogResult::PanelFailed);
     QCOMPARE(fileBytes(path), QByteArray("old log\n"));
     QCOMPARE(panel.requestCount(), 3);   // nothing read after the failed line
     engine.disconnect();
@@ -638,8 +644,53 @@ void TestUSBDataConfig::logIntoAnUnopenableFileFails()
     SimPanel::instance().setLog(LogTest, {QByteArray("T1")});
     USBDataConfig engine;
     QVERIFY(engine.connectUsb());
-    QVERIFY(!engine.readLog(LogTest, m_dir.filePath("no/such/dir/test.txt")));
+    QCOMPARE(engine.readLog(LogTest, m_dir.filePath("no/such/dir/test.txt")), USBDataConfig::LogResult::FileFailed);
     engine.disconnect();
+}
+
+void TestUSBDataConfig::logThatCannotBeWrittenKeepsTheFile_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("sizeLimit");      // bytes a file may grow to
+    QTest::addColumn<int>("requests");       // -1: fewer than the whole log's
+    // The lines are buffered: a short log meets the full disk only when the
+    // file is committed, a long one while it is being written.
+    QTest::newRow("full disk at the end") << 3 << 16 << 4;
+    QTest::newRow("full disk half-way") << 400 << 1000 << -1;
+}
+
+// A file that cannot be written is the file's failure, not the panel's, and
+// the file the user had stays whole, with no temporary one left beside it.
+void TestUSBDataConfig::logThatCannotBeWrittenKeepsTheFile()
+{
+    QFETCH(int, lines);
+    QFETCH(int, sizeLimit);
+    QFETCH(int, requests);
+    SimPanel &panel = SimPanel::instance();
+    QList<QByteArray> log;
+    for (int i = 0; i < lines; ++i)
+        log << QByteArray("FAULT L1 A") + QByteArray::number(i) + QByteArray(100, '.');
+    panel.setLog(LogFault, log);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fault.csv");
+    writeFile(path, "previous\n");
+
+    USBDataConfig engine;
+    QVERIFY(engine.connectUsb());
+    USBDataConfig::LogResult result;
+    {
+        FileSizeLimit limit(sizeLimit);
+        QVERIFY(limit.isActive());
+        result = engine.readLog(LogFault, path);
+    }
+    engine.disconnect();
+    QCOMPARE(result, USBDataConfig::LogResult::FileFailed);
+    QCOMPARE(fileBytes(path), QByteArray("previous\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"fault.csv"});
+    if (requests >= 0)
+        QCOMPARE(panel.requestCount(), requests);
+    else
+        QVERIFY2(panel.requestCount() < 1 + lines, qPrintable(QString::number(panel.requestCount())));
 }
 
 void TestUSBDataConfig::confExportThenImport()
