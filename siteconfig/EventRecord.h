@@ -24,7 +24,7 @@ struct EventRecord
     struct Cause
     {
         unsigned char id_blk = 0;   // scope: 0 slot free, 1 panel, 2 loop, 4 zone, 5 element
-        unsigned char spare1 = 0;
+        unsigned char spare1 = 0;   // 0 in a slot; in a logic condition the panel index of its element
         unsigned char event = 0;    // event code, meaning by scope
         unsigned char spare3 = 0;
         unsigned char first = 0;    // first loop / first zone / loop of the element

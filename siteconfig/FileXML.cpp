@@ -293,7 +293,7 @@ void FileXML::writeLogManeuvers(const PanelConfig &panel)
         const LogManeuver *logic = panel.logicEventAt(i);
         xml->writeStartElement(QStringLiteral("logManeuver"));
         for (const LogicEventTerm &condition : logic->conditions)
-            writeEvent(condition);
+            writeCondition(condition);
         writeAction(logic->record.effect);
         xml->writeEndElement();
     }
@@ -349,11 +349,11 @@ static const FileXML::ScopeElement *writtenElement(int scope)
     return FileXML::scopeElement(EventRecord::ScopeLoop);
 }
 
-void FileXML::writeEvent(const EventRecord::Cause &cause)
+bool FileXML::writeEvent(const EventRecord::Cause &cause)
 {
     const ScopeElement *names = writtenElement(cause.id_blk);
     if (!names)
-        return;
+        return false;
     xml->writeEmptyElement(names->event);
     writeNumber(QStringLiteral("id_blk"), cause.id_blk);
     writeNumber(QStringLiteral("event"), cause.event);
@@ -361,6 +361,17 @@ void FileXML::writeEvent(const EventRecord::Cause &cause)
         writeNumber(names->first, cause.first);
         writeNumber(names->last, cause.last);
     }
+    return true;
+}
+
+// A condition's second byte holds the panel index of its element and goes to
+// the panel with the condition, so it must come back from the file. It is
+// written only where it is not 0: the conditions of the first panel look as
+// they always did.
+void FileXML::writeCondition(const LogicEventTerm &condition)
+{
+    if (writeEvent(condition) && condition.spare1 != 0)
+        writeNumber(QStringLiteral("panel"), condition.spare1);
 }
 
 void FileXML::writeAction(const EventRecord::Effect &effect)

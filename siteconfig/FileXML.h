@@ -2,6 +2,7 @@
 #define FILEXML_H
 
 #include "EventRecord.h"
+#include "LogicEventTerm.h"
 
 #include <QString>
 
@@ -18,8 +19,10 @@ struct SpecialMode;
 //
 // Beyond the original attributes the writer stores the panel's LED-toggling
 // bytes on "Panel" ("ledFromDay" .. "ledToggling") and the web server's whole
-// options byte as "options" on an enabled "WebServer"; the reader takes them
-// when present, so files without them read as before. A cause or effect whose
+// options byte as "options" on an enabled "WebServer", and on a logic event's
+// condition the panel byte of its element as "panel" where it is not 0; the
+// reader takes them when present, so files without them read as before (a
+// condition without "panel" has the byte 0). A cause or effect whose
 // non-zero scope has no element of its own is written in the loop scope's
 // element with its own "id_blk", which any reader takes as the scope.
 class FileXML
@@ -82,7 +85,9 @@ private:
     void writeZones(const PanelConfig &panel);
     void writeManeuvers(const PanelConfig &panel);
     void writeLogManeuvers(const PanelConfig &panel);
-    void writeEvent(const EventRecord::Cause &cause);
+    // False when the scope has no element (a free slot): nothing written.
+    bool writeEvent(const EventRecord::Cause &cause);
+    void writeCondition(const LogicEventTerm &condition);
     void writeAction(const EventRecord::Effect &effect);
 
     void writeNumber(const QString &name, int value);

@@ -321,6 +321,7 @@ bool MyXMLHandler::readEvent(QStringView localName, const QXmlStreamAttributes &
     const QStringView lastName = names ? QStringView(names->last) : QStringView();
 
     EventRecord::Cause cause;
+    unsigned char panel = 0;
     for (const QXmlStreamAttribute &a : atts) {
         const QStringView name = a.qualifiedName();
         if (name == u"id_blk")
@@ -331,9 +332,13 @@ bool MyXMLHandler::readEvent(QStringView localName, const QXmlStreamAttributes &
             cause.first = byteOf(a.value());
         else if (!lastName.isEmpty() && name == lastName)
             cause.last = byteOf(a.value());
+        else if (name == u"panel")
+            panel = byteOf(a.value());
     }
 
     if (inLogicEvent && logicEvent) {
+        // The panel byte of the condition's element; a file without it gives 0.
+        cause.spare1 = panel;
         logicEvent->conditions.append(cause);
     } else {
         maneuver.cause = cause;

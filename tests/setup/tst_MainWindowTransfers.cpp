@@ -6,8 +6,11 @@
 #include "DialogChoosePanel.h"
 #include "DialogConfigTime.h"
 #include "DialogExport.h"
+#include "EditorSite.h"
+#include "EventsPage.h"
 #include "Facility.h"
 #include "FilePrompt.h"
+#include "FileXML.h"
 #include "ModalScript.h"
 #include "MyActionsWidget.h"
 #include "MyElementsWidget.h"
@@ -22,6 +25,7 @@
 #include "WindowDriver.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -81,6 +85,7 @@ private slots:
 
     void roundTripThroughASiteFile();
     void roundTripThroughAConfFile();
+    void logicManeuversThroughASiteFile();
 
 private:
     void trigger(const Entry &entry);
@@ -89,6 +94,8 @@ private:
     // panel is added on the way, no choice, no question, no password.
     void downloadIntoAnEmptySite();
     void uploadTheOnlyPanel();
+    // "Export WS file" of the panel at `index` into `file`; its bytes in `image`.
+    void exportPanel(int index, const QString &file, QByteArray &image);
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     std::unique_ptr<MyMainWindow> m_window;
@@ -435,6 +442,107 @@ void tst_MainWindowTransfers::roundTripThroughAConfFile()
     const QVector<QByteArray> second = SimSite::pages();
     for (int n = 0; n < first.size(); ++n)
         QVERIFY2(second.at(n) == first.at(n), qPrintable(QStringLiteral("page 0x%1").arg(n, 0, 16)));
+}
+
+void tst_MainWindowTransfers::exportPanel(int index, const QString &file, QByteArray &image)
+{
+    m_fileAnswers << file;
+    ModalScript script;
+    script.dialog<DialogChoosePanel>([index](DialogChoosePanel *d) {
+              d->findChild<QComboBox *>("comboBox")->setCurrentIndex(index);
+              ModalScript::clickStandardButton(d, QDialogButtonBox::Ok);
+          })
+        .messageBox(QMessageBox::Ok)
+        .thenNothingElse();
+    script.start();
+    menuAction(*m_window, "Export WS file")->trigger();
+    QCOMPARE(script.answered(), 2);
+    QCOMPARE(script.messages(), QStringList{"Configuration written to binary file correctly"});
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    image = f.readAll();
+    QCOMPARE(image.size(), qint64(1048576));
+}
+
+// Logic maneuvers made in the "Logic events" tab on each panel of a three-panel
+// site: a site saved and opened again holds their conditions byte for byte, and
+// every panel exports the same ".conf" image as before the save.
+void tst_MainWindowTransfers::logicManeuversThroughASiteFile()
+{
+    using namespace EditorSite;
+    const QString start = path("start.xml");
+    QVERIFY(FileXML(threePanels().get()).writeXml(start));
+    m_fileAnswers << start;
+    menuAction(*m_window, "Open")->trigger();
+    QCOMPARE(currentFacility->panelCount(), 3);
+
+    MyLogicActionsWidget *logic = m_window->editors()->logicActionsWidget;
+    tabs(*m_window)->setCurrentWidget(logic);
+    auto *events = logic->findChild<QTreeWidget *>("eventsWidget");
+    auto *actions = logic->findChild<QTreeWidget *>("actionsWidget");
+    QVERIFY(events && actions);
+    const auto create = [&](const QList<QTreeWidgetItem *> &causes, QTreeWidgetItem *action) {
+        for (int k = 0; k < causes.size(); ++k) {
+            QVERIFY(causes.at(k));
+            QTest::mouseClick(events->viewport(), Qt::LeftButton, k == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                              centreOf(causes.at(k)));
+        }
+        QCOMPARE(events->selectedItems().size(), causes.size());
+        QVERIFY(action);
+        EventsPage::doubleClickAt(actions->viewport(), centreOf(action));
+    };
+    // North (position 0): two zones, its relay.
+    create({zoneItem(events, 0, 2), zoneItem(events, 0, 4)}, deviceItem(actions, 0, 1, 9));
+    // South (position 1): its zone and its detector, North's relay.
+    create({zoneItem(events, 1, 0), deviceItem(events, 1, 0, 0)}, deviceItem(actions, 0, 1, 9));
+    // East (position 2): its loop, its input and its zone, its output.
+    create({loopItem(events, 2, 2), deviceItem(events, 2, 2, 5), zoneItem(events, 2, 7)},
+           deviceItem(actions, 2, 2, 6));
+
+    QList<QByteArray> before;
+    for (int i = 0; i < 3; ++i) {
+        const PanelConfig &panel = *currentFacility->getPanel(i);
+        QCOMPARE(panel.logicEventCount(), 1);
+        for (const LogicEventTerm &condition : panel.logicEventAt(0)->conditions)
+            QCOMPARE(int(condition.spare1), i);   // the panel's position
+        before << logicBytes(panel);
+    }
+    QList<QByteArray> imagesBefore;
+    for (int i = 0; i < 3; ++i) {
+        QByteArray image;
+        exportPanel(i, path(QStringLiteral("before%1.conf").arg(i)), image);
+        if (QTest::currentTestFailed())
+            return;
+        imagesBefore << image;
+    }
+
+    const QString file = path("site.xml");
+    m_fileAnswers << file;
+    menuAction(*m_window, "Save as")->trigger();
+    {
+        ModalScript script;
+        script.messageBox(QMessageBox::Yes).thenNothingElse();
+        script.start();
+        menuAction(*m_window, "New")->trigger();
+        QCOMPARE(script.answered(), 1);
+    }
+    QCOMPARE(currentFacility->panelCount(), 0);
+    m_fileAnswers << file;
+    menuAction(*m_window, "Open")->trigger();
+    QCOMPARE(currentFacility->panelCount(), 3);
+
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(logicBytes(*currentFacility->getPanel(i)).toHex(' '), before.at(i).toHex(' '));
+        QByteArray image;
+        exportPanel(i, path(QStringLiteral("after%1.conf").arg(i)), image);
+        if (QTest::currentTestFailed())
+            return;
+        const QByteArray &old = imagesBefore.at(i);
+        qsizetype at = 0;
+        while (at < old.size() && old.at(at) == image.at(at))
+            ++at;
+        QVERIFY2(at == old.size(), qPrintable(QStringLiteral("panel %1: byte 0x%2 differs").arg(i).arg(at, 0, 16)));
+    }
 }
 
 QTEST_MAIN(tst_MainWindowTransfers)

@@ -29,6 +29,8 @@ private slots:
     void causeAndEffectElements_data();
     void causeAndEffectElements();
     void logicEventChildren();
+    void conditionPanelByte_data();
+    void conditionPanelByte();
     void loopsAndZonesWritten();
     void forbiddenCharactersNeverWritten();
     void richSiteRoundTrip();
@@ -248,8 +250,10 @@ static void buildRichSite(Facility &site, bool asRead)
     a->setEvent(slot++, causeOnly);
 
     auto twelve = std::make_unique<LogManeuver>();
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 12; ++i) {
         twelve->conditions.append(cause(i % 2 ? 4 : 5, i, i, i + 1));
+        twelve->conditions.last().spare1 = static_cast<unsigned char>(i % 3);   // the panel byte travels
+    }
     twelve->record.effect = effect(4, 2, 7, 1, 3, 11, 11);
     if (!asRead)
         twelve->record.cause = cause(1, 1, 1, 1);   // not part of the logic event
@@ -579,6 +583,65 @@ void TestFileXML::logicEventChildren()
                                  "ZoneEvent", "PanelAction", "logManeuver", "ZoneAction"}));
 }
 
+void TestFileXML::conditionPanelByte_data()
+{
+    QTest::addColumn<int>("scope");
+    QTest::addColumn<int>("panelByte");
+    QTest::addColumn<QString>("element");   // "name:attr,attr"
+
+    QTest::newRow("zone, panel 0") << 4 << 0 << "ZoneEvent:id_blk,event,i_zona,f_zona";
+    QTest::newRow("zone, panel 1") << 4 << 1 << "ZoneEvent:id_blk,event,i_zona,f_zona,panel";
+    QTest::newRow("panel, panel 2") << 1 << 2 << "PanelEvent:id_blk,event,panel";
+    QTest::newRow("loop, panel 7") << 2 << 7 << "LoopEvent:id_blk,event,i_loop,f_loop,panel";
+    QTest::newRow("element, panel 0") << 5 << 0 << "DeviceEvent:id_blk,event,loop,address";
+    QTest::newRow("element, panel 255") << 5 << 255 << "DeviceEvent:id_blk,event,loop,address,panel";
+    QTest::newRow("scope 3, panel 4") << 3 << 4 << "LoopEvent:id_blk,event,i_loop,f_loop,panel";
+}
+
+// The second byte of a condition goes to the panel: it is written as "panel"
+// where it is not 0 and comes back byte for byte.
+void TestFileXML::conditionPanelByte()
+{
+    QFETCH(int, scope);
+    QFETCH(int, panelByte);
+    QFETCH(QString, element);
+
+    Facility site;
+    PanelConfig *panel = addPanel(site, QStringLiteral("P"));
+    auto logic = std::make_unique<LogManeuver>();
+    const bool ranged = scope != EventRecord::ScopePanel;   // a panel condition has no range
+    logic->conditions.append(cause(scope, 1, ranged ? 2 : 0, ranged ? 3 : 0));
+    logic->conditions.last().spare1 = static_cast<unsigned char>(panelByte);
+    logic->record.effect = effect(5, 0, 0, 0, 1, 1, 9);
+    QCOMPARE(panel->addLogicEvent(logic), 0);
+    const QString fileName = dir.filePath(QStringLiteral("condition.xml"));
+    QVERIFY(FileXML(&site).writeXml(fileName));
+
+    QStringList found;
+    bool inside = false;
+    for (const ElementAttributes &e : elements(fileName)) {
+        if (e.name == QLatin1String("logManeuver"))
+            inside = true;
+        else if (inside)
+            found << e.name + QLatin1Char(':') + e.attributes.join(QLatin1Char(','));
+    }
+    QCOMPARE(found.value(0), element);
+    if (panelByte != 0)
+        QCOMPARE(attributeValue(fileName, element.section(QLatin1Char(':'), 0, 0), QStringLiteral("panel")),
+                 QString::number(panelByte));
+
+    Facility back;
+    QVERIFY(FileXML(nullptr).readXml(fileName, &back));
+    QCOMPARE(back.getPanel(0)->logicEventCount(), 1);
+    const LogManeuver &read = *back.getPanel(0)->logicEventAt(0);
+    QCOMPARE(read.conditions.size(), 1);
+    unsigned char written[8], got[8];
+    panel->logicEventAt(0)->conditions.at(0).toWire(written);
+    read.conditions.at(0).toWire(got);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(got), 8).toHex(),
+             QByteArray(reinterpret_cast<char *>(written), 8).toHex());
+}
+
 void TestFileXML::loopsAndZonesWritten()
 {
     Facility site;
@@ -759,7 +822,8 @@ void TestFileXML::elementZoneByteRoundTrip()
 
 void TestFileXML::oldFilesWithoutExtraAttributes()
 {
-    // A file of the original form: no LED bytes and no "options".
+    // A file of the original form: no LED bytes, no "options" and no panel
+    // byte on the conditions, also not on those of the second panel.
     const QByteArray old = R"(<?xml version="1.0" encoding="UTF-8"?>
 <CONFIG Version="v2.31" Date="Mon Jan 5 2026">
     <Installation>
@@ -768,6 +832,15 @@ void TestFileXML::oldFilesWithoutExtraAttributes()
                 <WebServer WSEnabled="1" dhcp="1" auth="0" bidi="0"/>
             </network>
         </Panel>
+        <Panel name="Second" version="1.10" phone="" installer="">
+            <logManeuvers>
+                <logManeuver>
+                    <ZoneEvent id_blk="4" event="0" i_zona="1" f_zona="1"/>
+                    <DeviceEvent id_blk="5" event="0" loop="0" address="1"/>
+                    <DeviceAction id_blk="5" id_panel="0" delay="0" act="0" matches="2" loop="0" address="1"/>
+                </logManeuver>
+            </logManeuvers>
+        </Panel>
     </Installation>
 </CONFIG>
 )";
@@ -775,7 +848,7 @@ void TestFileXML::oldFilesWithoutExtraAttributes()
     QVERIFY(writeFile(fileName, old));
     Facility back;
     QVERIFY(FileXML(nullptr).readXml(fileName, &back));
-    QCOMPARE(back.panelCount(), 1);
+    QCOMPARE(back.panelCount(), 2);
     const PanelConfig *p = back.getPanel(0);
     PanelConfig fresh;
     QCOMPARE(p->ledFromDay, fresh.ledFromDay);
@@ -785,6 +858,14 @@ void TestFileXML::oldFilesWithoutExtraAttributes()
     QCOMPARE(p->ledToggling, fresh.ledToggling);
     QCOMPARE(p->webServer.bidi, (unsigned char)1);   // "bidi" 0 alone gives 1
     QCOMPARE(p->address, 4);
+    QCOMPARE(back.getPanel(1)->logicEventCount(), 1);
+    QStringList conditions;
+    for (const LogicEventTerm &t : back.getPanel(1)->logicEventAt(0)->conditions) {
+        unsigned char w[8];
+        t.toWire(w);
+        conditions << QString::fromLatin1(QByteArray(reinterpret_cast<char *>(w), 8).toHex());
+    }
+    QCOMPARE(conditions, (QStringList{"0400000001010000", "0500000000010000"}));
 }
 
 void TestFileXML::unopenableFileGivesFalse()

@@ -314,6 +314,20 @@ void TestMyXMLHandler::read_data()
             << true
             << QStringList{"p0.events=0", "p0.logic=1", "p0.cond(0)=0400000002020000",
                            "p0.leffect(0)=0402070001030000000000000b0b0000"};
+    QTest::newRow("panel byte of the conditions")
+            << site(panel("<logManeuvers><logManeuver>"
+                          "<ZoneEvent id_blk=\"4\" event=\"1\" i_zona=\"2\" f_zona=\"3\" panel=\"2\"/>"
+                          "<DeviceEvent panel=\"300\" id_blk=\"5\" loop=\"1\" address=\"7\"/>"
+                          "<PanelEvent id_blk=\"1\" event=\"3\"/>"
+                          "<PanelAction id_blk=\"1\" matches=\"3\"/>"
+                          "</logManeuver></logManeuvers>"))
+            << true
+            << QStringList{"p0.logic=1", "p0.cond(0)=0402010002030000 052c000001070000 0100030000000000"};
+    // A maneuver's cause keeps that byte 0.
+    QTest::newRow("panel attribute of a maneuver's cause not read")
+            << site(panel(m + "<ZoneEvent id_blk=\"4\" event=\"1\" i_zona=\"2\" f_zona=\"2\" panel=\"1\"/>" + me))
+            << true
+            << QStringList{"p0.events=1", "p0.ev(0)=0400010002020000/00000000000000000000000000000000"};
     QTest::newRow("LogZoneEvent outside changes nothing")
             << site(panel(m + "<LogZoneEvent id_blk=\"4\" event=\"1\"/>" + me)) << true
             << QStringList{"p0.events=0"};
