@@ -66,13 +66,18 @@ public:
         return int(it - rows.begin());
     }
 
-    // The module row just before `position` when its span takes in `address`.
+    // The last module row before `position`, past the single rows after it,
+    // when its span takes in `address`: a part stays with its module even where
+    // a single element took one of the module's addresses.
     QTreeWidgetItem *moduleHolding(int position, int address) const
     {
-        if (position == 0 || address >= rows[size_t(position - 1)].end)
-            return nullptr;
-        QTreeWidgetItem *row = item->child(position - 1);
-        return rowKind(row) == RowElement ? nullptr : row;
+        for (int i = position - 1; i >= 0; --i) {
+            QTreeWidgetItem *row = item->child(i);
+            if (rowKind(row) == RowElement)
+                continue;
+            return address < rows[size_t(i)].end ? row : nullptr;
+        }
+        return nullptr;
     }
 
     void insert(int position, std::unique_ptr<QTreeWidgetItem> row, int spanEnd)
@@ -245,9 +250,9 @@ std::unique_ptr<QTreeWidgetItem> MyElementsWidget::makeModuleRow(const DeviceRec
 }
 
 // Each row is placed by its own address. A module row takes in the later
-// addresses of its model only while nothing else stands between them, so a
-// single element, another module or a part that lost its module keeps its own
-// place in the order of addresses.
+// addresses of its span, also past a single element that sits on one of them;
+// another module, or a part with no module row before it, keeps its own place
+// in the order of addresses.
 void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const DeviceRecord &element,
                                  const QString &zoneName)
 {
