@@ -296,6 +296,25 @@ bool PanelConfig::fitsInPlaceOfModule(int loop, int address, int n) const
     return true;
 }
 
+bool PanelConfig::holdsPartialModule(int loop) const
+{
+    if (!validLoop(loop))
+        return false;
+    const DeviceRecord *line = devices[loop];
+    auto position = [line](int a) { return line[a].ext_type & DeviceRecord::PositionMask; };
+    for (int a = 0; a < AddressCount; ++a) {
+        if (line[a].type == 0 || !line[a].isModulePart())
+            continue;
+        const ModuleSpan span = moduleSpan(loop, a);
+        const int last = span.first + span.count - 1;
+        if (span.count != DeviceRecord::moduleAddressCount(line[a].ext_type)
+            || position(span.first) != DeviceRecord::PositionFirst || position(last) != DeviceRecord::PositionLast)
+            return true;
+        a = last;
+    }
+    return false;
+}
+
 bool PanelConfig::isAddressRangeFree(int loop, int start, int n) const
 {
     if (n <= 0)

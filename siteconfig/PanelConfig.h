@@ -61,6 +61,10 @@ public:
     // that module covers no other element.
     bool fitsInPlaceOfModule(int loop, int address, int n) const;
     bool isAddressRangeFree(int loop, int start, int n) const;
+    // True when some module address of the loop is not part of a whole module
+    // (its first address, then its middle ones and its last one, of one model),
+    // as only a download or a site file can leave it.
+    bool holdsPartialModule(int loop) const;
     bool isLoopEmpty(int loop) const;
     // No element, no used event slot and no logic event.
     bool isEmpty() const;

@@ -23,8 +23,7 @@ namespace {
 // What an element-kind row is; placeholders stand for no stored element.
 constexpr int RowRole = Qt::UserRole + 2;
 enum RowKind { RowElement = 0, RowModule = 1, RowPlaceholder = 2 };
-// First address after the span the row covers in its loop, for finding where a
-// later address goes.
+// On a row of a loop: the first address after those it may hold.
 constexpr int SpanEndRole = Qt::UserRole + 3;
 
 constexpr int ColumnCount = 6;
@@ -45,37 +44,58 @@ void centreColumns(QTreeWidgetItem *row)
 
 } // namespace
 
-// The rows of one loop row in address order, with the end of each row's span,
-// so that the place of a new row is found without asking the rows again.
+// The rows of one loop row, kept in the order of their first addresses, with
+// the first address after the span each row may hold (a module row its
+// model's addresses, any other row none beyond its own).
 class MyElementsWidget::LoopRows {
 public:
     explicit LoopRows(QTreeWidgetItem *loopRow) : item(loopRow)
     {
-        ends.reserve(size_t(loopRow->childCount()));
-        for (int i = 0; i < loopRow->childCount(); ++i)
-            ends.push_back(loopRow->child(i)->data(0, SpanEndRole).toInt());
+        rows.reserve(size_t(loopRow->childCount()));
+        for (int i = 0; i < loopRow->childCount(); ++i) {
+            const QTreeWidgetItem *child = loopRow->child(i);
+            rows.push_back({TreeItemKind::numberOf(child), child->data(0, SpanEndRole).toInt()});
+        }
     }
 
-    int count() const { return int(ends.size()); }
-
-    // Before the first row whose span reaches past `address`.
+    // After every row that starts before `address`.
     int positionFor(int address) const
     {
-        const auto it = std::find_if(ends.begin(), ends.end(), [address](int end) { return end > address; });
-        return int(it - ends.begin());
+        const auto it = std::find_if(rows.begin(), rows.end(),
+                                     [address](const Row &row) { return row.first >= address; });
+        return int(it - rows.begin());
+    }
+
+    // The last module row before `position`, past the single rows after it,
+    // when its span takes in `address`: a part stays with its module even where
+    // a single element took one of the module's addresses.
+    QTreeWidgetItem *moduleHolding(int position, int address) const
+    {
+        for (int i = position - 1; i >= 0; --i) {
+            QTreeWidgetItem *row = item->child(i);
+            if (rowKind(row) == RowElement)
+                continue;
+            return address < rows[size_t(i)].end ? row : nullptr;
+        }
+        return nullptr;
     }
 
     void insert(int position, std::unique_ptr<QTreeWidgetItem> row, int spanEnd)
     {
+        const int first = TreeItemKind::numberOf(row.get());
         row->setData(0, SpanEndRole, spanEnd);
         item->insertChild(position, row.release());
-        ends.insert(ends.begin() + position, spanEnd);
+        rows.insert(rows.begin() + position, Row{first, spanEnd});
     }
 
     QTreeWidgetItem *item;
 
 private:
-    std::vector<int> ends;
+    struct Row {
+        int first;
+        int end;
+    };
+    std::vector<Row> rows;
 };
 
 MyElementsWidget::MyElementsWidget(QWidget *parent)
@@ -229,6 +249,10 @@ std::unique_ptr<QTreeWidgetItem> MyElementsWidget::makeModuleRow(const DeviceRec
     return row;
 }
 
+// Each row is placed by its own address. A module row takes in the later
+// addresses of its span, also past a single element that sits on one of them;
+// another module, or a part with no module row before it, keeps its own place
+// in the order of addresses.
 void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const DeviceRecord &element,
                                  const QString &zoneName)
 {
@@ -239,7 +263,7 @@ void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const
     auto row = makeElementRow(element, zoneName, false);
 
     if (!element.isModulePart()) {
-        rows.insert(position, std::move(row), address + addresses);
+        rows.insert(position, std::move(row), address + 1);
         return;
     }
     if (element.isFirstAddress()) {
@@ -249,7 +273,12 @@ void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const
         return;
     }
 
-    // A middle or last address: is its module's first address missing?
+    // A middle or last address: its module's row, when that comes right before.
+    if (QTreeWidgetItem *host = rows.moduleHolding(position, address)) {
+        host->addChild(row.release());
+        return;
+    }
+    // Is its module's first address missing?
     int empties = 0;
     for (int a = address - 1; a >= 0 && a >= address - (addresses - 1); --a) {
         const DeviceRecord *before = panel.deviceAt(element.loop, a);
@@ -260,19 +289,30 @@ void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const
         if (before->isFirstAddress())
             break;
     }
-    if (empties != 0 && position >= rows.count()) {
+    if (empties != 0) {
         DeviceRecord copy = element;
         copy.address = static_cast<unsigned char>(address - 1);
         copy.description = QStringLiteral("??????");
         auto module = makeModuleRow(copy, true);
         module->addChild(makeElementRow(copy, QString(), true).release());
+        module->addChild(row.release());
         rows.insert(position, std::move(module), copy.address + addresses);
+        return;
     }
-    QTreeWidgetItem *host = position < rows.count() ? rows.item->child(position) : nullptr;
-    if (host && rowKind(host) != RowElement)
-        host->addChild(row.release());
-    else   // no module row to hold it: shown as a row of the loop of its own
-        rows.insert(position, std::move(row), address + addresses);
+    // No module row to hold it: shown as a row of the loop of its own.
+    rows.insert(position, std::move(row), address + 1);
+}
+
+void MyElementsWidget::addLoopRows(QTreeWidgetItem *loopItem, const PanelConfig &panel, int loop)
+{
+    LoopRows rows(loopItem);
+    for (int address = 0; address < PanelConfig::AddressCount; ++address) {
+        const DeviceRecord &element = *panel.deviceAt(loop, address);
+        if (element.type == 0)
+            continue;
+        const ZoneRecord *zone = panel.zoneAt(element.zone);
+        addDevice(rows, panel, element, zone ? zone->description : QString());
+    }
 }
 
 std::unique_ptr<QTreeWidgetItem> MyElementsWidget::makePanelRow(int index, const PanelConfig &panel)
@@ -287,14 +327,7 @@ std::unique_ptr<QTreeWidgetItem> MyElementsWidget::makePanelRow(int index, const
         loopItem->setText(0, tr("Loop ") + QString::number(loop + 1));
         loopItem->setIcon(0, m_loopIcon);
         loopItem->setSizeHint(0, RowSize);
-        LoopRows rows(loopItem.get());
-        for (int address = 0; address < PanelConfig::AddressCount; ++address) {
-            const DeviceRecord &element = *panel.deviceAt(loop, address);
-            if (element.type == 0)
-                continue;
-            const ZoneRecord *zone = panel.zoneAt(element.zone);
-            addDevice(rows, panel, element, zone ? zone->description : QString());
-        }
+        addLoopRows(loopItem.get(), panel, loop);
         row->addChild(loopItem.release());
     }
     return row;
@@ -331,6 +364,14 @@ void MyElementsWidget::addDeviceRange(int panel, int loop, int first, int end)
     if (!config || !loopItem)
         return;
     const QSignalBlocker blocker(ui->treeWidget);
+    if (config->holdsPartialModule(loop)) {
+        // New rows can change how the parts of a module that lost addresses
+        // are grouped (a placeholder no longer wanted, a part no longer next
+        // to its module row): the loop is shown again as a rebuild shows it.
+        qDeleteAll(loopItem->takeChildren());
+        addLoopRows(loopItem, *config, loop);
+        return;
+    }
     LoopRows rows(loopItem);
     for (int address = std::max(first, 0); address < std::min(end, int(PanelConfig::AddressCount)); ++address) {
         const DeviceRecord &element = *config->deviceAt(loop, address);

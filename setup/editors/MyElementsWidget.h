@@ -101,6 +101,8 @@ private:
     std::unique_ptr<QTreeWidgetItem> makeModuleRow(const DeviceRecord &first, bool placeholder);
     std::unique_ptr<QTreeWidgetItem> makeElementRow(const DeviceRecord &element, const QString &zoneName,
                                                     bool placeholder);
+    // The rows of one loop of a panel, under its (empty) loop row.
+    void addLoopRows(QTreeWidgetItem *loopItem, const PanelConfig &panel, int loop);
     void addDevice(LoopRows &rows, const PanelConfig &panel, const DeviceRecord &element, const QString &zoneName);
     void fillElementRow(QTreeWidgetItem *row, const DeviceRecord &element, const QString &zoneName, bool placeholder);
     void refreshDeviceRow(QTreeWidgetItem *item);

@@ -35,6 +35,8 @@ private slots:
     void replaceWithoutRetypeKeepsOtherFields();
     void fitsInPlaceOfModule_data();
     void fitsInPlaceOfModule();
+    void holdsPartialModule_data();
+    void holdsPartialModule();
     void addressRangeAndLoopQueries();
     void isEmptyCountsEverything();
 };
@@ -456,6 +458,37 @@ void TestPanelConfigDevices::fitsInPlaceOfModule()
         place(*p, 2, run);
     QCOMPARE(p->fitsInPlaceOfModule(2, address, count), fits);
     QVERIFY(!p->fitsInPlaceOfModule(8, address, count));
+}
+
+void TestPanelConfigDevices::holdsPartialModule_data()
+{
+    QTest::addColumn<QList<Run>>("stored");
+    QTest::addColumn<bool>("partial");
+
+    QTest::newRow("single elements") << QList<Run>{{10, {1, 2}}, {40, {0x0D}}} << false;
+    QTest::newRow("whole modules side by side")
+        << QList<Run>{{10, {0x47, 0xC7, 0x4D, 0x8D, 0x8D, 0xCD, 1}}} << false;
+    QTest::newRow("whole module at the end of the loop") << QList<Run>{{246, {0x4D, 0x8D, 0x8D, 0xCD}}} << false;
+    QTest::newRow("first address missing") << QList<Run>{{10, {0, 0x8D, 0x8D, 0xCD}}} << true;
+    QTest::newRow("last address missing") << QList<Run>{{10, {0x4D, 0x8D, 0x8D}}} << true;
+    QTest::newRow("gap in the module") << QList<Run>{{10, {0x4D, 0, 0x8D, 0xCD}}} << true;
+    QTest::newRow("single inside the module") << QList<Run>{{10, {0x4D, 0x8D, 1, 0xCD}}} << true;
+    QTest::newRow("last address of another model") << QList<Run>{{10, {0x4D, 0x8D, 0x8D, 0xC7}}} << true;
+    QTest::newRow("first address followed by a whole module") << QList<Run>{{10, {0x47, 0x47, 0xC7}}} << true;
+    QTest::newRow("part at address 250") << QList<Run>{{249, {0xC7}}} << true;
+}
+
+void TestPanelConfigDevices::holdsPartialModule()
+{
+    QFETCH(QList<Run>, stored);
+    QFETCH(bool, partial);
+
+    auto p = newPanel();
+    for (const Run &run : stored)
+        place(*p, 2, run);
+    QCOMPARE(p->holdsPartialModule(2), partial);
+    QVERIFY(!p->holdsPartialModule(1));
+    QVERIFY(!p->holdsPartialModule(8));
 }
 
 void TestPanelConfigDevices::addressRangeAndLoopQueries()

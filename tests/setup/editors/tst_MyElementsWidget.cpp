@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -106,6 +107,88 @@ QStringList codes(const PanelConfig &p, int loop, int from, int to)
     return list;
 }
 
+// Addresses as a download or a site file hands them over, whole modules or
+// not: "address:type:code" (0-based address, hardware code in hex), blank separated.
+void storeLayout(PanelConfig &p, int loop, const QString &layout)
+{
+    for (const QString &token : layout.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = token.split(QLatin1Char(':'));
+        QCOMPARE(parts.size(), 3);
+        const int address = parts[0].toInt();
+        unsigned char record[PanelConfig::DeviceWireSize] = {};
+        record[ElementRecordLayout::TypeByte] = static_cast<unsigned char>(parts[1].toInt());
+        record[ElementRecordLayout::ZoneByte] = 2;
+        record[ElementRecordLayout::ModeByte] = 1;
+        record[ElementRecordLayout::CodeByte] = static_cast<unsigned char>(parts[2].toInt(nullptr, 16));
+        const QByteArray name = "E" + QByteArray::number(address + 1);
+        std::copy(name.begin(), name.end(), record + ElementRecordLayout::DescriptionByte);
+        QVERIFY(p.deviceFromWire(loop, address, record));
+    }
+}
+
+// A row as "address text", a leading "?" on a placeholder element row, and a
+// module row's own rows in brackets: "13-16 [?13 14]".
+QString rowOutline(const QTreeWidgetItem *row)
+{
+    QString text = (row->text(4) == QLatin1String("?") ? QStringLiteral("?") : QString()) + row->text(1);
+    if (row->childCount() > 0) {
+        QStringList inner;
+        for (int i = 0; i < row->childCount(); ++i)
+            inner << rowOutline(row->child(i));
+        text += QStringLiteral(" [") + inner.join(QLatin1Char(' ')) + QLatin1Char(']');
+    }
+    return text;
+}
+
+QStringList loopOutline(const QTreeWidgetItem *loop)
+{
+    QStringList rows;
+    for (int i = 0; i < loop->childCount(); ++i)
+        rows << rowOutline(loop->child(i));
+    return rows;
+}
+
+// The addresses of the element rows in the order a reader meets them, placeholders left out.
+void collectElementRows(const QTreeWidgetItem *row, QList<int> &addresses)
+{
+    if (row->childCount() == 0) {
+        if (row->text(4) != QLatin1String("?"))
+            addresses << TreeItemKind::numberOf(row);
+        return;
+    }
+    for (int i = 0; i < row->childCount(); ++i)
+        collectElementRows(row->child(i), addresses);
+}
+
+// Every element row of the loop, placeholders left out, in address order: a
+// stored element shown twice or not at all shows here.
+QList<int> shownAddresses(const QTreeWidgetItem *loop)
+{
+    QList<int> addresses;
+    for (int i = 0; i < loop->childCount(); ++i)
+        collectElementRows(loop->child(i), addresses);
+    std::sort(addresses.begin(), addresses.end());
+    return addresses;
+}
+
+// The loop's own rows stand in the order of their first addresses.
+bool rowsAscend(const QTreeWidgetItem *loop)
+{
+    for (int i = 1; i < loop->childCount(); ++i)
+        if (TreeItemKind::numberOf(loop->child(i - 1)) >= TreeItemKind::numberOf(loop->child(i)))
+            return false;
+    return true;
+}
+
+QList<int> storedAddresses(const PanelConfig &p, int loop)
+{
+    QList<int> addresses;
+    for (int a = 0; a < PanelConfig::AddressCount; ++a)
+        if (p.deviceAt(loop, a)->type != 0)
+            addresses << a;
+    return addresses;
+}
+
 template <class T>
 T *child(QWidget *w, const char *name)
 {
@@ -166,6 +249,8 @@ private slots:
     void markers();
     void orphanModulePartsArePlaceholders();
     void placeholderRowsAreInert();
+    void rowsInAddressOrder_data();
+    void rowsInAddressOrder();
     void moduleRowNeverEdits();
     void inPlaceEdit_data();
     void inPlaceEdit();
@@ -186,6 +271,10 @@ private slots:
     void modelChange_data();
     void modelChange();
     void removeElementRemovesItsModule();
+    void rowsStayInOrderAfterAdd_data();
+    void rowsStayInOrderAfterAdd();
+    void rowsStayInOrderAfterRemove_data();
+    void rowsStayInOrderAfterRemove();
     void deleteWithNothingSelected();
     void deletePanel256Of257();
     void editPanel256OpensIt();
@@ -350,6 +439,59 @@ void TestMyElementsWidget::placeholderRowsAreInert()
     QTest::keyClick(site.tree(), Qt::Key_Delete);
     QCOMPARE(p.deviceAt(0, 11)->type, 0);
     QCOMPARE(p.deviceAt(0, 9)->type, 1);
+}
+
+// Layouts a panel or a file can bring, complete modules or not: the loop's rows
+// follow the addresses, every stored element has one row, and building the tree
+// changes no stored byte.
+void TestMyElementsWidget::rowsInAddressOrder_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("complete module")
+        << "10:6:4d 11:6:8d 12:7:8d 13:7:cd 20:1:01" << QStringList({"11-14 [11 12 13 14]", "21"});
+    QTest::newRow("first address empty, a detector inside the module")
+        << "12:0:4d 13:6:8d 14:1:01 15:7:cd 20:1:01" << QStringList({"13-16 [?13 14 16]", "15", "21"});
+    QTest::newRow("parts without first address between detectors")
+        << "4:1:01 5:6:8d 6:7:cd 8:1:01" << QStringList({"5", "6", "7", "9"});
+    QTest::newRow("module missing its last part")
+        << "10:6:4d 11:6:8d 12:7:8d 14:1:01" << QStringList({"11-14 [11 12 13]", "15"});
+    QTest::newRow("detector at the missing last part")
+        << "10:6:4d 11:6:8d 12:7:8d 13:1:01" << QStringList({"11-14 [11 12 13]", "14"});
+    QTest::newRow("module inside a module")
+        << "10:6:4d 11:6:49 12:6:c9 13:7:cd" << QStringList({"11-14 [11]", "12-13 [12 13]", "14"});
+    QTest::newRow("single with a module's code inside a module")
+        << "10:5:47 11:1:0d 12:1:01" << QStringList({"11-12 [11]", "12", "13"});
+    QTest::newRow("two adjacent modules")
+        << "10:5:47 11:5:c7 12:6:49 13:6:c9" << QStringList({"11-12 [11 12]", "13-14 [13 14]"});
+    QTest::newRow("two adjacent modules, the second without first address")
+        << "10:5:47 11:5:c7 13:6:c9" << QStringList({"11-12 [11 12]", "13-14 [?13 14]"});
+    QTest::newRow("two adjacent modules, the first without last address")
+        << "10:5:47 12:6:49 13:6:c9" << QStringList({"11-12 [11]", "13-14 [13 14]"});
+    QTest::newRow("module part at the first address") << "0:7:cd 1:1:01" << QStringList({"1", "2"});
+    QTest::newRow("module part at address 250")
+        << "240:1:01 249:7:cd" << QStringList({"241", "249-252 [?249 250]"});
+    QTest::newRow("module part at address 250 beside a detector")
+        << "248:1:01 249:5:c7" << QStringList({"249", "250"});
+}
+
+void TestMyElementsWidget::rowsInAddressOrder()
+{
+    QFETCH(QString, layout);
+    QFETCH(QStringList, rows);
+
+    Site site;
+    PanelConfig &p = site.addPanel(QStringLiteral("P"));
+    storeLayout(p, 3, layout);
+    const QByteArray before = wireForm(p, 3);
+    site.widget.refreshTree();
+
+    QTreeWidgetItem *loop = site.loopRow(0, 3);
+    QCOMPARE(loopOutline(loop), rows);
+    QVERIFY(rowsAscend(loop));
+    QCOMPARE(shownAddresses(loop), storedAddresses(p, 3));
+    QCOMPARE(wireForm(p, 3), before);
 }
 
 void TestMyElementsWidget::moduleRowNeverEdits()
@@ -889,6 +1031,94 @@ void TestMyElementsWidget::removeElementRemovesItsModule()
     QCOMPARE(changed.count(), 1);
     // the next row of the loop is selected
     QCOMPARE(site.tree()->currentItem(), findRow(site.loopRow(0, 0), 14));
+}
+
+// The add and remove commands keep the rows in address order beside modules
+// that lost addresses, and leave the loop as a rebuild of the tree shows it.
+void TestMyElementsWidget::rowsStayInOrderAfterAdd_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("modelIndex");
+    QTest::addColumn<int>("shownAddress");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("complete modules")
+        << "10:5:47 11:5:c7 20:1:01" << Model2Zones << 13 << QStringList({"11-12 [11 12]", "13-14 [13 14]", "21"});
+    QTest::newRow("opto at the empty first address")
+        << "12:0:4d 13:6:8d 14:1:01 15:7:cd 20:1:01" << ModelOpto << 13
+        << QStringList({"13", "14", "15", "16", "21"});
+    QTest::newRow("opto in the gap of a module")
+        << "10:6:4d 12:7:8d 13:7:cd" << ModelOpto << 12 << QStringList({"11-14 [11 13 14]", "12"});
+    QTest::newRow("module after parts without first address")
+        << "4:1:01 5:6:8d 6:7:cd 8:1:01" << Model2Zones << 10 << QStringList({"5", "6", "7", "9", "10-11 [10 11]"});
+    QTest::newRow("opto before a placeholder")
+        << "13:7:cd 20:1:01" << ModelOpto << 3 << QStringList({"3", "13-16 [?13 14]", "21"});
+}
+
+void TestMyElementsWidget::rowsStayInOrderAfterAdd()
+{
+    QFETCH(QString, layout);
+    QFETCH(int, modelIndex);
+    QFETCH(int, shownAddress);
+    QFETCH(QStringList, rows);
+
+    Site site;
+    PanelConfig &p = site.addPanel(QStringLiteral("P"));
+    storeLayout(p, 3, layout);
+    site.widget.refreshTree();
+    site.tree()->setCurrentItem(site.loopRow(0, 3));
+
+    ModalScript script;
+    addElement(script, modelIndex, shownAddress);
+    script.start();
+    site.action(QStringLiteral("Add device"))->trigger();
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QVERIFY(p.deviceAt(3, shownAddress - 1)->type != 0);
+
+    QTreeWidgetItem *loop = site.loopRow(0, 3);
+    QCOMPARE(loopOutline(loop), rows);
+    QVERIFY(rowsAscend(loop));
+    QCOMPARE(shownAddresses(loop), storedAddresses(p, 3));
+    site.widget.refreshTree();
+    QCOMPARE(loopOutline(site.loopRow(0, 3)), rows);
+}
+
+void TestMyElementsWidget::rowsStayInOrderAfterRemove_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("address");   // 0-based, its row is removed
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("detector inside a module without first address")
+        << "12:0:4d 13:6:8d 14:1:01 15:7:cd 20:1:01" << 14 << QStringList({"13-16 [?13 14 16]", "21"});
+    QTest::newRow("detector before parts without first address")
+        << "4:1:01 5:6:8d 6:7:cd 8:1:01" << 4 << QStringList({"5-8 [?5 6 7]", "9"});
+    QTest::newRow("detector after parts without first address")
+        << "4:1:01 5:6:8d 6:7:cd 8:1:01" << 8 << QStringList({"5", "6", "7"});
+    QTest::newRow("module inside a module")
+        << "10:6:4d 11:6:49 12:6:c9 13:7:cd" << 11 << QStringList({"11-14 [11 14]"});
+}
+
+void TestMyElementsWidget::rowsStayInOrderAfterRemove()
+{
+    QFETCH(QString, layout);
+    QFETCH(int, address);
+    QFETCH(QStringList, rows);
+
+    Site site;
+    PanelConfig &p = site.addPanel(QStringLiteral("P"));
+    storeLayout(p, 3, layout);
+    site.widget.refreshTree();
+    QTreeWidgetItem *row = findRow(site.loopRow(0, 3), address);
+    QVERIFY(row);
+    site.tree()->setCurrentItem(row);
+    site.action(QStringLiteral("Remove"))->trigger();
+    QCOMPARE(p.deviceAt(3, address)->type, 0);
+
+    QTreeWidgetItem *loop = site.loopRow(0, 3);
+    QCOMPARE(loopOutline(loop), rows);
+    QVERIFY(rowsAscend(loop));
+    QCOMPARE(shownAddresses(loop), storedAddresses(p, 3));
 }
 
 void TestMyElementsWidget::deleteWithNothingSelected()
