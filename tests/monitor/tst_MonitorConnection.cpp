@@ -56,6 +56,25 @@ private:
     std::unique_ptr<MonitorWindowFixture> f;
 };
 
+namespace {
+// The window's disconnected state after a download that did not end as a
+// connection: connect offered again, every panel command closed, nothing polling.
+void verifyShowsDisconnected(MonitorWindowFixture &f)
+{
+    QCOMPARE(f.status(), QString("Panel disconnected"));
+    QAction *connectAction = f.action("connectAction");
+    QCOMPARE(connectAction->text(), QString("Connect"));
+    QCOMPARE(connectAction->icon().pixmap(36).toImage(), QIcon(":/res/icons/unplug.png").pixmap(36).toImage());
+    QVERIFY(connectAction->isEnabled());
+    QVERIFY(!f.menu("panelMenu")->isEnabled());
+    QVERIFY(!f.toolBar("panelKeysToolBar")->isEnabled());
+    QVERIFY(!f.toolBar("panelLoopToolBar")->isEnabled());
+    QVERIFY(!f.selectorEnabled());
+    QVERIFY(!f.model()->isPollingActive());
+    QVERIFY(!f.refreshTimer()->isActive());
+}
+} // namespace
+
 void tst_MonitorConnection::init()
 {
     f = std::make_unique<MonitorWindowFixture>();
@@ -245,15 +264,7 @@ void tst_MonitorConnection::linkLostDuringDownloadEndsDisconnected()
 
     QVERIFY(progressGone);
     QVERIFY(!f->model()->isConnected());
-    QCOMPARE(f->status(), QString("Panel disconnected"));
-    QCOMPARE(f->action("connectAction")->text(), QString("Connect"));
-    QVERIFY(!f->menu("panelMenu")->isEnabled());
-    QVERIFY(!f->toolBar("panelKeysToolBar")->isEnabled());
-    QVERIFY(!f->toolBar("panelLoopToolBar")->isEnabled());
-    QVERIFY(!f->selectorEnabled());
-    QVERIFY(!f->model()->isPollingActive());
-    QVERIFY(!f->refreshTimer()->isActive());
-    QVERIFY(f->action("connectAction")->isEnabled());
+    verifyShowsDisconnected(*f);
 }
 
 void tst_MonitorConnection::retryAfterLostDownloadConnects()
@@ -329,17 +340,10 @@ void tst_MonitorConnection::cancelWhileDownloadingEndsDisconnected()
     QCOMPARE(SimPanel::instance().openHandleCount(), 0);
     QVERIFY(f->window->findChildren<QProgressDialog *>().isEmpty());
 
-    QCOMPARE(f->status(), QString("Panel disconnected"));
+    verifyShowsDisconnected(*f);
+    if (QTest::currentTestFailed())
+        return;
     QAction *connectAction = f->action("connectAction");
-    QCOMPARE(connectAction->text(), QString("Connect"));
-    QCOMPARE(connectAction->icon().pixmap(36).toImage(), QIcon(":/res/icons/unplug.png").pixmap(36).toImage());
-    QVERIFY(connectAction->isEnabled());
-    QVERIFY(!f->menu("panelMenu")->isEnabled());
-    QVERIFY(!f->toolBar("panelKeysToolBar")->isEnabled());
-    QVERIFY(!f->toolBar("panelLoopToolBar")->isEnabled());
-    QVERIFY(!f->selectorEnabled());
-    QVERIFY(!f->model()->isPollingActive());
-    QVERIFY(!f->refreshTimer()->isActive());
 
     f->clearRequests();
     QVERIFY2(f->connect(QDialogButtonBox::Cancel, &why), qPrintable(why));

@@ -94,6 +94,8 @@ private:
     // panel is added on the way, no choice, no question, no password.
     void downloadIntoAnEmptySite();
     void uploadTheOnlyPanel();
+    // "Save as" into `file`, "New" (the question answered Yes), then "Open" of `file`.
+    void saveNewAndOpen(const QString &file);
     // "Export WS file" of the panel at `index` into `file`; its bytes in `image`.
     void exportPanel(int index, const QString &file, QByteArray &image);
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -164,6 +166,23 @@ void tst_MainWindowTransfers::uploadTheOnlyPanel()
     menuAction(*m_window, "Upload Panel")->trigger();
     QCOMPARE(script.answered(), 2);
     QCOMPARE(script.messages(), QStringList{"Configuration written to panel correctly"});
+}
+
+void tst_MainWindowTransfers::saveNewAndOpen(const QString &file)
+{
+    m_fileAnswers << file;
+    menuAction(*m_window, "Save as")->trigger();
+    QVERIFY(QFileInfo(file).size() > 0);
+    {
+        ModalScript script;
+        script.messageBox(QMessageBox::Yes).thenNothingElse();
+        script.start();
+        menuAction(*m_window, "New")->trigger();
+        QCOMPARE(script.answered(), 1);
+    }
+    QCOMPARE(currentFacility->panelCount(), 0);
+    m_fileAnswers << file;
+    menuAction(*m_window, "Open")->trigger();
 }
 
 // ---- download and upload -------------------------------------------------------------
@@ -374,19 +393,7 @@ void tst_MainWindowTransfers::roundTripThroughASiteFile()
     downloadIntoAnEmptySite();
 
     const QString file = path("site.xml");
-    m_fileAnswers << file;
-    menuAction(*m_window, "Save as")->trigger();
-    QVERIFY(QFileInfo(file).size() > 0);
-    {
-        ModalScript script;
-        script.messageBox(QMessageBox::Yes).thenNothingElse();
-        script.start();
-        menuAction(*m_window, "New")->trigger();
-        QCOMPARE(script.answered(), 1);
-    }
-    QCOMPARE(currentFacility->panelCount(), 0);
-    m_fileAnswers << file;
-    menuAction(*m_window, "Open")->trigger();
+    saveNewAndOpen(file);
     QCOMPARE(currentFacility->panelCount(), 1);
     QCOMPARE(m_window->windowTitle(), "Selvik " + file);
 
@@ -516,19 +523,7 @@ void tst_MainWindowTransfers::logicManeuversThroughASiteFile()
         imagesBefore << image;
     }
 
-    const QString file = path("site.xml");
-    m_fileAnswers << file;
-    menuAction(*m_window, "Save as")->trigger();
-    {
-        ModalScript script;
-        script.messageBox(QMessageBox::Yes).thenNothingElse();
-        script.start();
-        menuAction(*m_window, "New")->trigger();
-        QCOMPARE(script.answered(), 1);
-    }
-    QCOMPARE(currentFacility->panelCount(), 0);
-    m_fileAnswers << file;
-    menuAction(*m_window, "Open")->trigger();
+    saveNewAndOpen(path("site.xml"));
     QCOMPARE(currentFacility->panelCount(), 3);
 
     for (int i = 0; i < 3; ++i) {
