@@ -71,6 +71,7 @@ MyMainWidget::MyMainWidget(PanelModel *model, MyConfigOptions *options, QWidget 
     // Addresses in loop order until the user picks a column to sort by.
     ui->tvLoop->horizontalHeader()->setSortIndicator(PanelModel::ColAddress, Qt::AscendingOrder);
     ui->tvLoop->setSortingEnabled(true);
+    fitColumnsToCaptions();
     ui->tvLoop->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->tvLoop->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every committed editor is a write to the panel: editors open only when the
@@ -103,6 +104,19 @@ MyMainWidget::~MyMainWidget()
         delete plot.data();
     }
     delete ui;
+}
+
+void MyMainWidget::fitColumnsToCaptions()
+{
+    // At the default section width captions such as "Number of alarms" are cut.
+    // Each column is widened to what its caption needs (the header's own hint:
+    // text, margins and the sort indicator's room) and never narrowed, so the
+    // Actions column keeps its 95 pixels. A hidden section has no hint, so this
+    // runs while every column is still shown; the columns hidden afterwards keep
+    // their width for when the options or Ctrl+Shift+D show them.
+    QHeaderView *header = ui->tvLoop->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, qMax(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 void MyMainWidget::createLoopChart()

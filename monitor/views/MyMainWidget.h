@@ -67,6 +67,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void fitColumnsToCaptions();
     void createLoopChart();
     void toggleAdvancedValues();
     // False when the user cancelled; polling runs again afterwards if it ran before.

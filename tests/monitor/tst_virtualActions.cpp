@@ -19,6 +19,8 @@ private slots:
     void imagesByMask_data();
     void imagesByMask();
     void iconsDistinct();
+    void imagesDecodedOnce_data();
+    void imagesDecodedOnce();
     void geometryAndMetaType();
     void paintChoosesIcons_data();
     void paintChoosesIcons();
@@ -77,6 +79,27 @@ void TestVirtualActions::iconsDistinct()
         QVERIFY2(!seen.contains(image), n);
         seen.append(image);
     }
+}
+
+void TestVirtualActions::imagesDecodedOnce_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::newRow("fire and led") << 5;
+    QTest::newRow("output and led") << 3;
+    QTest::newRow("fire") << 4;
+}
+
+// The model makes a value for every actions cell on every repaint: the values
+// share one decoded copy of each icon instead of reading it again.
+void TestVirtualActions::imagesDecodedOnce()
+{
+    QFETCH(int, mask);
+    const virtualActions first(0x00, quint8(mask));
+    const virtualActions second(0x12, quint8(mask));
+    QCOMPARE(second.leftOffImage.cacheKey(), first.leftOffImage.cacheKey());
+    QCOMPARE(second.leftOnImage.cacheKey(), first.leftOnImage.cacheKey());
+    QCOMPARE(second.rightOffImage.cacheKey(), first.rightOffImage.cacheKey());
+    QCOMPARE(second.rightOnImage.cacheKey(), first.rightOnImage.cacheKey());
 }
 
 void TestVirtualActions::geometryAndMetaType()

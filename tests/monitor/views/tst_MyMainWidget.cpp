@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -40,6 +41,7 @@ private slots:
     void columnsFollowOptions_data();
     void columnsFollowOptions();
     void columnsFollowSettingsChange();
+    void captionsFitTheirColumns();
     void statisticsPane();
     void dynamicSort();
 
@@ -273,6 +275,35 @@ void TestMyMainWidget::columnsFollowSettingsChange()
     QVERIFY(!table->isColumnHidden(PanelModel::ColAbsoluteMax));
     // the parameter columns follow Ctrl+Shift+D only
     QVERIFY(parametersHidden(f));
+}
+
+void TestMyMainWidget::captionsFitTheirColumns()
+{
+    MonitorViewsFixture f;
+    QVERIFY(f.createWidget());
+    QTableView *table = f.table();
+    QHeaderView *header = table->horizontalHeader();
+    // every column the user can bring up: all the options, then Ctrl+Shift+D
+    MyConfigOptions &o = *f.options;
+    o.description = o.zone = o.version = o.numAlarms = o.numFaults = o.normalized = true;
+    o.absoluteVals = o.absoluteMinMax = o.comms = true;
+    emit o.settingsChange();
+    scanKey(f);
+    QVERIFY(parametersShown(f));
+
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 0; c < PanelModel::ColumnCount; ++c) {
+        QVERIFY(!table->isColumnHidden(c));
+        const QString caption = f.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int textWidth = header->fontMetrics().horizontalAdvance(caption) + 2 * margin;
+        const QByteArray what = caption.toUtf8() + " is " + QByteArray::number(header->sectionSize(c))
+                                + " px wide; its caption needs " + QByteArray::number(header->sectionSizeHint(c));
+        QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c), what.constData());
+        QVERIFY2(header->sectionSize(c) >= textWidth, what.constData());
+    }
+    // widened where needed, never narrowed
+    QCOMPARE(table->columnWidth(PanelModel::ColActions), 95);
+    QCOMPARE(table->columnWidth(PanelModel::ColZone), header->defaultSectionSize());
 }
 
 void TestMyMainWidget::statisticsPane()
