@@ -273,7 +273,7 @@ void MyElementsWidget::addDevice(LoopRows &rows, const PanelConfig &panel, const
         return;
     }
 
-    // A middle or last address: its module's row, when that comes right before.
+    // A middle or last address: the module row before it whose span takes it in.
     if (QTreeWidgetItem *host = rows.moduleHolding(position, address)) {
         host->addChild(row.release());
         return;
