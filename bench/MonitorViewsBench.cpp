@@ -5,6 +5,8 @@
 // (its own 500 ms timer) while new samples arrive. Each figure includes the
 // painting the event loop then does; the whole table is also repainted at every
 // refresh (as after a sort, a scroll or an expose), timed on its own.
+// With MONITORBENCH_SHOT set to a file name, the main window as the hour left it
+// is saved there as a picture, to compare the look of two builds.
 #include "Bench.h"
 
 #include "DialogPlot.h"
@@ -167,6 +169,10 @@ int viewsHour(QTextStream &out)
             commands.clearRequests();
         }
     }
+
+    const QString shot = qEnvironmentVariable("MONITORBENCH_SHOT");
+    if (!shot.isEmpty() && !widget.grab().save(shot))
+        out << "  could not save the picture " << shot << Qt::endl;
 
     out << "  loop of " << Points << " points, " << TicksPerHour << " poll ticks (an hour), table "
         << table->viewport()->width() << " x " << table->viewport()->height() << " px, chart "
